@@ -1,0 +1,3 @@
+#include "datenspeicher.h"
+
+Tdatenspeicher::Tdatenspeicher() : Page(QStringLiteral("datenspeicher"), {320, 240}) {}

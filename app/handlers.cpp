@@ -1,0 +1,257 @@
+#include "handlers.h"
+
+#include "dialogs.h"
+#include "errors.h"
+#include "numbertext.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+
+// The handlers of one control, kept as a child of the control.
+class Hooks : public QObject
+{
+public:
+    explicit Hooks(QWidget *widget) : QObject(widget), m_widget(widget)
+    {
+        setObjectName(QStringLiteral("app_hooks"));
+        widget->installEventFilter(this);
+    }
+
+    static Hooks *of(QWidget *widget)
+    {
+        if (auto *h = widget->findChild<Hooks *>(QStringLiteral("app_hooks"), Qt::FindDirectChildrenOnly))
+            return h;
+        return new Hooks(widget);
+    }
+
+    Handler click, doubleClick, change, enter, leave;
+    MouseHandler move, down, up;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_widget)
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                m_pressed = true;
+                fire(down, event);
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                const bool clicked = m_pressed
+                    && m_widget->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
+                m_pressed = false;
+                fire(up, event);
+                // Buttons report their clicks through their own signal.
+                if (clicked && click && !qobject_cast<QAbstractButton *>(m_widget))
+                    runGuarded(click, m_widget);
+            }
+            break;
+        case QEvent::MouseButtonDblClick:
+            // The second press of a double click is no click of its own.
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                fire(down, event);
+                if (doubleClick)
+                    runGuarded(doubleClick, m_widget);
+            }
+            break;
+        case QEvent::MouseMove:
+            fire(move, event);
+            break;
+        case QEvent::Enter:
+            if (enter)
+                runGuarded(enter, m_widget);
+            break;
+        case QEvent::Leave:
+            if (leave)
+                runGuarded(leave, m_widget);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void fire(const MouseHandler &handler, QEvent *event)
+    {
+        if (!handler)
+            return;
+        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+        runGuarded([&] { handler(pos); }, m_widget);
+    }
+
+    QWidget *m_widget;
+    bool m_pressed = false;
+};
+
+// Set while code changes a check state, so that Qt's own signal does not fire the
+// handler a second time.
+int codeChangingState = 0;
+
+bool firesOnStateChange(QAbstractButton *button, bool checked)
+{
+    // A check box fires on both changes, a radio button only when it becomes set.
+    return checked || qobject_cast<QCheckBox *>(button);
+}
+
+} // namespace
+
+void runGuarded(const Handler &handler, QWidget *context) noexcept
+{
+    QWidget *parent = context ? context->window() : QApplication::activeWindow();
+    try {
+        handler();
+    } catch (const Error &e) {
+        dialogs().error(parent, e.message());
+    } catch (const std::exception &e) {
+        dialogs().error(parent, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        dialogs().error(parent, QStringLiteral("Unbekannter Fehler"));
+    }
+}
+
+void onClick(QAbstractButton *button, Handler handler)
+{
+    Hooks::of(button)->click = handler;
+    if (button->isCheckable()) {
+        QObject::connect(button, &QAbstractButton::toggled, button, [button](bool checked) {
+            if (!codeChangingState && firesOnStateChange(button, checked))
+                runGuarded(Hooks::of(button)->click, button);
+        });
+    } else {
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [button] { runGuarded(Hooks::of(button)->click, button); });
+    }
+}
+
+void onClick(QWidget *widget, Handler handler)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return onClick(button, std::move(handler));
+    Hooks::of(widget)->click = std::move(handler);
+}
+
+void onDoubleClick(QWidget *widget, Handler handler)
+{
+    Hooks::of(widget)->doubleClick = std::move(handler);
+}
+
+void onMouseMove(QWidget *widget, MouseHandler handler)
+{
+    widget->setMouseTracking(true);
+    Hooks::of(widget)->move = std::move(handler);
+}
+
+void onMouseEnter(QWidget *widget, Handler handler)
+{
+    Hooks::of(widget)->enter = std::move(handler);
+}
+
+void onMouseLeave(QWidget *widget, Handler handler)
+{
+    Hooks::of(widget)->leave = std::move(handler);
+}
+
+void onMouseDown(QWidget *widget, MouseHandler handler)
+{
+    Hooks::of(widget)->down = std::move(handler);
+}
+
+void onMouseUp(QWidget *widget, MouseHandler handler)
+{
+    Hooks::of(widget)->up = std::move(handler);
+}
+
+void onChange(QLineEdit *edit, Handler handler)
+{
+    Hooks::of(edit)->change = std::move(handler);
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] {
+        runGuarded(Hooks::of(edit)->change, edit);
+    });
+}
+
+void onChange(QComboBox *combo, Handler handler)
+{
+    Hooks::of(combo)->change = std::move(handler);
+    auto fire = [combo] { runGuarded(Hooks::of(combo)->change, combo); };
+    QObject::connect(combo, &QComboBox::activated, combo, fire);
+    if (combo->lineEdit())
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, fire);
+}
+
+void onTriggered(QAction *action, Handler handler)
+{
+    QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] {
+        runGuarded(handler);
+    });
+}
+
+void onTimer(QTimer *timer, Handler handler)
+{
+    QObject::connect(timer, &QTimer::timeout, timer, [handler = std::move(handler)] {
+        runGuarded(handler);
+    });
+}
+
+void setPopupMenu(QWidget *widget, QMenu *menu)
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, menu, [widget, menu](QPoint pos) {
+        menu->popup(widget->mapToGlobal(pos));
+    });
+}
+
+void setChecked(QAbstractButton *button, bool checked)
+{
+    if (button->isChecked() == checked)
+        return;
+    ++codeChangingState;
+    // Qt keeps the set button of an exclusive group set; code may clear it all the same.
+    const bool exclusive = button->autoExclusive();
+    if (!checked)
+        button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+    --codeChangingState;
+    if (firesOnStateChange(button, checked))
+        if (const Handler &h = Hooks::of(button)->click)
+            h();
+}
+
+void setText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() == text)
+        return;
+    edit->setText(text);
+    if (const Handler &h = Hooks::of(edit)->change)
+        h();
+}
+
+void click(QAbstractButton *button)
+{
+    if (const Handler &h = Hooks::of(button)->click)
+        h();
+}
+
+void makePriceField(QLineEdit *edit)
+{
+    onChange(edit, [edit] { setText(edit, fixed2Text(toNumber(edit->text()))); });
+}
+
+} // namespace app

@@ -1,0 +1,53 @@
+#pragma once
+
+class QWidget;
+
+namespace app {
+
+class Page;
+
+// The pages, in the order they are created at start-up; the first is the main window.
+enum class PageId {
+    Tbg,             // welcome page
+    Trd,             // round pool page
+    TLight,          // underwater lights
+    Tendpr,          // final page
+    TFip,            // filter systems
+    Tdatenspeicher,  // never shown
+    Tsave,           // options page
+    Tat,             // figure-eight pool page
+    Tol,             // oval pool page
+    Tsolar,          // water heating
+    Tartikel,        // further articles
+    Tmss,            // info page "Mehr Schwimmbad"
+    Tmzs,            // info page "Mehr Zubehör"
+    Tmezs,           // info page "Mehr Zubehör" with tabs
+    Tre,             // rectangular pool page
+    Tsber,           // solar absorber sizing
+    TLeitern,        // ladders
+    Tabdeckung,      // pool covers
+    TSkimmer,        // skimmer and inlet nozzles
+    Tbrs,            // floor-cleaning sets
+    Tureiniger,      // underwater cleaners
+};
+inline constexpr int pageCount = int(PageId::Tureiniger) + 1;
+
+void registerPage(PageId id, Page *page);
+Page *page(PageId id);
+Page *mainWindow();
+
+// Visible, raised and activated; a page that is already visible comes to the front.
+// The page the user came from stays open underneath.
+void showPage(PageId id);
+// Hides the page; it keeps its controls' contents.
+void closePage(PageId id);
+bool isShowing(PageId id);
+
+// Brings the open pool page to the front (figure-eight, round, oval, rectangular);
+// does nothing when no pool page is open.
+void showOpenPoolPage();
+
+// "Programm wirklich Beenden?": only Yes closes the main window and ends the program.
+void confirmExit(QWidget *parent);
+
+} // namespace app

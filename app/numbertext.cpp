@@ -1,0 +1,148 @@
+#include "numbertext.h"
+
+#include "errors.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+namespace app {
+
+namespace {
+
+// The decimal digits of a value, rounded to `significant` digits, with the
+// position of the decimal point: value = 0.d1d2d3... * 10^exponent.
+struct Decimal
+{
+    bool negative = false;
+    std::string digits;  // without leading zeros; "0" for zero
+    int exponent = 0;    // digits before the decimal point
+};
+
+Decimal decimalDigits(Number value, int significant)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", significant - 1, value);
+    // buffer: [-]d.ddddde[+-]xx
+    Decimal d;
+    const char *p = buffer;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits += *p;
+    d.exponent = std::atoi(p + 1) + 1;
+    if (d.digits.find_first_not_of('0') == std::string::npos) {
+        d.digits = "0";
+        d.exponent = 1;
+        d.negative = false;
+    }
+    return d;
+}
+
+void stripTrailingZeros(std::string &digits)
+{
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+}
+
+} // namespace
+
+Number toNumber(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    // Only the decimal comma separates; a point, blanks inside or a lone sign are invalid.
+    bool valid = !trimmed.isEmpty();
+    std::string plain;
+    int mantissaDigits = 0;
+    bool inExponent = false, seenComma = false, exponentDigits = false;
+    for (qsizetype i = 0; valid && i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        const bool atStart = i == 0 || (inExponent && (trimmed.at(i - 1) == u'E' || trimmed.at(i - 1) == u'e'));
+        if (c.isDigit() && c.unicode() < 128) {
+            if (inExponent)
+                exponentDigits = true;
+            else
+                ++mantissaDigits;
+            plain += char(c.unicode());
+        } else if ((c == u'+' || c == u'-') && atStart) {
+            plain += char(c.unicode());
+        } else if (c == u',' && !seenComma && !inExponent) {
+            seenComma = true;
+            plain += '.';
+        } else if ((c == u'E' || c == u'e') && !inExponent && mantissaDigits > 0) {
+            inExponent = true;
+            plain += 'e';
+        } else {
+            valid = false;
+        }
+    }
+    valid = valid && mantissaDigits > 0 && (!inExponent || exponentDigits);
+
+    Number value = 0;
+    if (valid) {
+        const char *first = plain.data();
+        if (*first == '+')
+            ++first;
+        const auto [end, ec] = std::from_chars(first, plain.data() + plain.size(), value);
+        valid = ec == std::errc() && end == plain.data() + plain.size();
+    }
+    if (!valid)
+        throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+QString generalText(Number value)
+{
+    Decimal d = decimalDigits(value, 15);
+    stripTrailingZeros(d.digits);
+    std::string out = d.negative ? "-" : "";
+    const int digitCount = int(d.digits.size());
+
+    if (d.exponent > 15 || d.exponent < -3) {
+        // Scientific form: "1,5E-7", "1E20".
+        out += d.digits[0];
+        if (digitCount > 1)
+            out += ',' + d.digits.substr(1);
+        out += 'E' + std::to_string(d.exponent - 1);
+    } else if (d.exponent <= 0) {
+        out += "0," + std::string(-d.exponent, '0') + d.digits;
+    } else if (digitCount <= d.exponent) {
+        out += d.digits + std::string(d.exponent - digitCount, '0');
+    } else {
+        out += d.digits.substr(0, d.exponent) + ',' + d.digits.substr(d.exponent);
+    }
+    return QString::fromLatin1(out);
+}
+
+QString fixed2Text(Number value)
+{
+    // Round the 18 significant digits of the value half away from zero to two decimals.
+    Decimal d = decimalDigits(value, 18);
+    const int keep = d.exponent + 2;  // digits up to the second decimal
+    std::string digits;
+    if (keep >= 0) {
+        digits = d.digits.substr(0, size_t(keep));
+        digits.resize(size_t(keep), '0');
+        const bool roundUp = size_t(keep) < d.digits.size() && d.digits[size_t(keep)] >= '5';
+        if (roundUp) {
+            int i = int(digits.size()) - 1;
+            for (; i >= 0 && digits[size_t(i)] == '9'; --i)
+                digits[size_t(i)] = '0';
+            if (i >= 0)
+                ++digits[size_t(i)];
+            else
+                digits.insert(digits.begin(), '1');
+        }
+    }
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    std::string out = (d.negative && !zero) ? "-" : "";
+    out += digits.substr(0, digits.size() - 2) + ',' + digits.substr(digits.size() - 2);
+    return QString::fromLatin1(out);
+}
+
+} // namespace app

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Prices, totals and measures travel as texts with a decimal comma ("599,95").
+// Arithmetic is done in extended precision on numbers read from such texts.
+namespace app {
+
+using Number = long double;
+
+// Reads a decimal-comma text ("818,95", " 12 ", "-3", "1,5E3"). Throws app::Error
+// "'<text>' is not a valid floating point value" for an empty or non-numeric text.
+Number toNumber(const QString &text);
+
+// The general number text: up to 15 significant digits, no trailing zeros,
+// no comma for whole numbers (629, 61,9, 1834,45).
+QString generalText(Number value);
+
+// The two-decimal text of "%2.2f" ("629,00", "0,00"); rounds half away from zero
+// on the decimal digits of the value.
+QString fixed2Text(Number value);
+
+} // namespace app

@@ -1,0 +1,131 @@
+#include "page.h"
+
+#include "handlers.h"
+#include "navigation.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace app {
+
+const QColor Page::pageBlue(5, 168, 216);
+
+namespace {
+// The page that is the application's active page; a page that is activated again
+// while it still holds this place was only covered by a dialog or another program.
+Page *activePage = nullptr;
+
+Qt::WindowFlags flagsFor(Page::Frame frame)
+{
+    switch (frame) {
+    case Page::Frame::None:
+        return Qt::Window | Qt::FramelessWindowHint;
+    case Page::Frame::Dialog:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    case Page::Frame::Single:
+        break;
+    }
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+}
+} // namespace
+
+Page::Page(const QString &caption, QSize clientSize, Frame frame)
+    : QMainWindow(nullptr, flagsFor(frame)), m_client(new QWidget(this)), m_frame(frame)
+{
+    setWindowTitle(caption);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setMouseTracking(true);
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+    setBackground(pageBlue);
+    if (frame == Frame::Dialog) {
+        m_client->setMinimumSize(clientSize);
+        resize(clientSize);
+    } else {
+        m_client->setFixedSize(clientSize);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void Page::setBackground(const QColor &colour)
+{
+    QPalette p = m_client->palette();
+    p.setColor(QPalette::Window, colour);
+    m_client->setPalette(p);
+    m_client->setAutoFillBackground(true);
+}
+
+void Page::fontStep(int) {}
+
+void Page::centre()
+{
+    const QRect area = (m_frame == Frame::Dialog && mainWindow() && mainWindow() != this)
+        ? mainWindow()->frameGeometry()
+        : (screen() ? screen()->availableGeometry() : QRect());
+    if (area.isValid())
+        move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+bool Page::event(QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::Show:
+        if (!e->spontaneous()) {
+            if (!m_placed) {
+                adjustSize();
+                centre();
+                m_placed = true;
+            }
+            runGuarded([this] { FormShow(); }, this);
+        }
+        break;
+    case QEvent::Hide:
+        if (!e->spontaneous() && activePage == this)
+            activePage = nullptr;
+        break;
+    case QEvent::WindowActivate:
+        if (activePage != this) {
+            activePage = this;
+            runGuarded([this] { FormActivate(); }, this);
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(e);
+}
+
+bool Page::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == m_client) {
+        const auto type = e->type();
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress
+            || type == QEvent::MouseButtonRelease) {
+            const auto *me = static_cast<QMouseEvent *>(e);
+            const QPoint pos = me->position().toPoint();
+            // Moves that a control passed on to its parent are not the page's own.
+            if (!m_client->childAt(pos)) {
+                if (type == QEvent::MouseMove)
+                    runGuarded([&] { FormMouseMove(pos); }, this);
+                else if (me->button() == Qt::LeftButton)
+                    runGuarded([&] { type == QEvent::MouseButtonPress ? FormMouseDown(pos) : FormMouseUp(pos); }, this);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void Page::closeEvent(QCloseEvent *e)
+{
+    QMainWindow::closeEvent(e);
+    // Closing the main window ends the program; every other page is only hidden.
+    if (e->isAccepted() && this == mainWindow())
+        QApplication::quit();
+}
+
+} // namespace app

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace app {
+
+// One page of the program: a top-level window created once at start-up and shown
+// and hidden by navigation; it keeps its controls' contents while hidden.
+//
+// The page's form lives on client(); its handlers named after the events:
+// FormShow runs when the page becomes visible (not when a visible page is raised),
+// FormActivate when it becomes the active page of the application (returning from a
+// message box or from another program does not count), FormMouseMove/Down/Up for the
+// mouse over the page's own surface, not over its controls.
+class Page : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum class Frame {
+        Single,  // fixed size, only the close button in the title bar
+        None,    // no border and no title bar
+        Dialog,  // sizeable dialog border with maximise button, centred over the main window
+    };
+
+    Page(const QString &caption, QSize clientSize, Frame frame = Frame::Single);
+
+    QWidget *client() const { return m_client; }
+    void setBackground(const QColor &colour);
+
+    // Menu "+" (F2) and " -" (F1): font steps of the page's text areas; most pages have none.
+    virtual void fontStep(int points);
+
+    static const QColor pageBlue;
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormMouseMove(QPoint) {}
+    virtual void FormMouseDown(QPoint) {}
+    virtual void FormMouseUp(QPoint) {}
+
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void centre();
+
+    QWidget *m_client;
+    Frame m_frame;
+    bool m_placed = false;
+};
+
+} // namespace app

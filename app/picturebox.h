@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace app {
+
+// A picture on a page: a JPEG built into the program, decoded the first time it is
+// painted (not at start-up) and drawn stretched to the box or at its own size.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    QString source() const { return m_source; }
+    void setSource(const QString &resourcePath);
+    bool stretch() const { return m_stretch; }
+    void setStretch(bool stretch);
+
+    // The decoded picture (decoding it now if it was not painted yet).
+    QImage image() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_source;
+    bool m_stretch = true;
+    QPixmap m_scaled;  // the picture at the box's current size
+};
+
+// The decoded picture of a resource path, decoded once per run.
+QImage picture(const QString &resourcePath);
+
+} // namespace app

@@ -1,0 +1,378 @@
+// The page set, navigation, page events, the shared main menu and the exit.
+#include "testsupport.h"
+
+#include "app/daten.h"
+#include "app/mainmenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace app;
+using namespace testing;
+
+namespace {
+
+// Counts the page events of a page without changing it.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QWidget *page) { page->installEventFilter(this); }
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && !e->spontaneous())
+            ++shows;
+        return false;
+    }
+};
+
+QStringList entryCaptions(Page *page, const char *menu)
+{
+    QStringList captions;
+    for (QAction *a : page->findChild<QMenu *>(QString::fromLatin1(menu))->actions())
+        captions << a->text();
+    return captions;
+}
+
+} // namespace
+
+class ShellTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { startProgram(); }
+    void cleanupTestCase() { destroyPages(); }
+
+    void createsTheTwentyOnePagesInOrder_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("client");
+        const struct { const char *name, *caption; QSize size; } pages[] = {
+            {"Tbg", "Nixaro", {784, 531}},
+            {"Trd", "Schwimmbeckenauswahl  - Rundbecken", {784, 531}},
+            {"TLight", "Unterwasserscheinwerfer", {790, 516}},
+            {"Tendpr", "Abschlußseite", {784, 531}},
+            {"TFip", "", {790, 514}},
+            {"Tdatenspeicher", "datenspeicher", {320, 240}},
+            {"Tsave", "Optionen", {792, 514}},
+            {"Tat", "Schwimmbeckenauswahl  - Achtformbecken", {790, 516}},
+            {"Tol", "Schwimmbeckenauswahl  - Ovalformbecken", {784, 531}},
+            {"Tsolar", "Geräte zur Wassererwärmung", {786, 531}},
+            {"Tartikel", "Weitere Artikel der Marvasten Reinigungs- und Pooltechnik", {990, 611}},
+            {"Tmss", "Mehr Schwimmbad", {1366, 712}},
+            {"Tmzs", "Mehr Zubehör", {790, 534}},
+            {"Tmezs", "Mehr Zubehör", {790, 514}},
+            {"Tre", "Schwimmbeckenauswahl - Rechteckbecken", {790, 516}},
+            {"Tsber", "Zezurara Berechnung", {790, 514}},
+            {"TLeitern", "Leiterauswahl", {792, 514}},
+            {"Tabdeckung", "Schwimmbadabdeckungen", {790, 514}},
+            {"TSkimmer", "Skimmer", {790, 514}},
+            {"Tbrs", "Bodenreinigungsset", {792, 516}},
+            {"Tureiniger", "Unterwasserreiniger", {792, 516}},
+        };
+        int id = 0;
+        for (const auto &p : pages)
+            QTest::newRow(p.name) << id++ << QString::fromLatin1(p.name) << QString::fromUtf8(p.caption) << p.size;
+    }
+    void createsTheTwentyOnePagesInOrder()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, className);
+        QFETCH(QString, caption);
+        QFETCH(QSize, client);
+        Page *p = page(PageId(id));
+        QCOMPARE(p->objectName(), className);
+        QCOMPARE(p->metaObject()->className(), className);
+        QCOMPARE(p->windowTitle(), caption);
+        QCOMPARE(p->client()->size(), client);
+        QVERIFY(p->isWindow());
+        QCOMPARE(p->client()->palette().color(QPalette::Window),
+                 className == u"Tartikel" ? QColor(0, 0, 128) : QColor(5, 168, 216));
+    }
+
+    void bordersFollowThePage()
+    {
+        QVERIFY(page(PageId::Tbg)->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(page(PageId::TFip)->windowFlags() & Qt::FramelessWindowHint);
+        const Qt::WindowFlags wizard = page(PageId::TLeitern)->windowFlags();
+        QVERIFY(wizard & Qt::WindowCloseButtonHint);
+        QVERIFY(!(wizard & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::FramelessWindowHint)));
+        goTo(PageId::TLeitern);
+        QCOMPARE(page(PageId::TLeitern)->minimumSize(), page(PageId::TLeitern)->maximumSize());
+        closePage(PageId::TLeitern);
+        QVERIFY(page(PageId::Tartikel)->windowFlags() & Qt::WindowMaximizeButtonHint);
+    }
+
+    void afterStartOnlyTheWelcomePageShowsAndTheStoreIsReset()
+    {
+        for (int id = 1; id < pageCount; ++id)
+            QVERIFY2(!isShowing(PageId(id)), qPrintable(page(PageId(id))->objectName()));
+        QVERIFY(isShowing(PageId::Tbg));
+        QCOMPARE(daten.summe1, QStringLiteral("0"));
+        QCOMPARE(daten.beckenform, QStringLiteral("0"));
+        QCOMPARE(daten.aufbaupreis, QString());
+    }
+
+    void storeResetKeepsFourSlots()
+    {
+        for (const QString &name : QuoteStore::slotNames())
+            daten.setValue(name, QStringLiteral("x"));
+        daten.reset();
+        const QStringList kept = {QStringLiteral("aufbaupreis"), QStringLiteral("elektrolyse"),
+                                  QStringLiteral("wasseraufbereitungspreis"), QStringLiteral("waermepumpenpreis")};
+        QCOMPARE(QuoteStore::slotNames().size(), 35);
+        for (const QString &name : QuoteStore::slotNames())
+            QCOMPARE(daten.value(name), kept.contains(name) ? QStringLiteral("x") : QStringLiteral("0"));
+        daten.summe3 = QStringLiteral("12,50");
+        QCOMPARE(daten.value(u"summe3"), QStringLiteral("12,50"));
+    }
+
+    void pagesPileUpAndCloseOnlyHides()
+    {
+        goTo(PageId::TLeitern);
+        goTo(PageId::TFip);
+        QVERIFY(isShowing(PageId::Tbg));
+        QVERIFY(isShowing(PageId::TLeitern));
+        QVERIFY(isShowing(PageId::TFip));
+        QCOMPARE(QApplication::activeWindow(), page(PageId::TFip));
+
+        page(PageId::TLeitern)->close();  // the window's close button
+        QVERIFY(!isShowing(PageId::TLeitern));
+        QVERIFY(isShowing(PageId::Tbg));
+        closePage(PageId::TFip);
+    }
+
+    void showRunsOnceActivationOnEveryReturn()
+    {
+        Page *ladders = page(PageId::TLeitern);
+        EventCounter shows(ladders);
+
+        goTo(PageId::TLeitern);
+        goTo(PageId::TFip);
+        goTo(PageId::TLeitern);  // already visible: brought to the front, not shown again
+        QCOMPARE(shows.shows, 1);
+        QCOMPARE(QApplication::activeWindow(), ladders);
+        closePage(PageId::TLeitern);
+        closePage(PageId::TFip);
+    }
+
+    void returningToTheWelcomePageResetsTheStore()
+    {
+        goTo(PageId::TLeitern);
+        daten.summe2 = QStringLiteral("1234,00");
+        daten.aufbaupreis = QStringLiteral("1658,90");
+        goTo(PageId::Tbg);
+        QCOMPARE(daten.summe2, QStringLiteral("0"));
+        QCOMPARE(daten.aufbaupreis, QStringLiteral("1658,90"));
+        closePage(PageId::TLeitern);
+    }
+
+    void aMessageBoxOverAPageIsNoNewActivation()
+    {
+        goTo(PageId::Tbg);
+        daten.summe2 = QStringLiteral("99,00");
+        // A real message box over the welcome page, closed by the user.
+        QTimer::singleShot(50, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        QMessageBox::information(page(PageId::Tbg), applicationTitle(), QStringLiteral("Hinweis"));
+        settle();
+        QCOMPARE(daten.summe2, QStringLiteral("99,00"));
+    }
+
+    void menuEntriesLeadToTheirPages_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("target");
+        QTest::newRow("Schwimmbadabdeckungen - 2") << "Schwimmbadabdeckungen21" << int(PageId::Tabdeckung);
+        QTest::newRow("Leiterauswahl - 3") << "Leiterauswahl31" << int(PageId::TLeitern);
+        QTest::newRow("Filterauswahl - 4") << "Filterauswahl41" << int(PageId::TFip);
+        QTest::newRow("Wassererwärmung - 5") << "GertezurWassererwrmung51" << int(PageId::Tsolar);
+        QTest::newRow("Skimmer - 6") << "Skimmer61" << int(PageId::TSkimmer);
+        QTest::newRow("Unterwasserscheinwerfer - 7") << "Unterwasserscheinwerfer71" << int(PageId::TLight);
+        QTest::newRow("Bodenreinigungsset - 8") << "Bodenreinigungsset81" << int(PageId::Tbrs);
+        QTest::newRow("Unterwasserreiniger - 9") << "Unterwasserreiniger91" << int(PageId::Tureiniger);
+        QTest::newRow("Optionen - 10") << "Optionen101" << int(PageId::Tsave);
+        QTest::newRow("Abschlußseite - 11") << "Abschluseite111" << int(PageId::Tendpr);
+        QTest::newRow("Zezurara Berechnung") << "ZezuraraBerechnung1" << int(PageId::Tsber);
+        QTest::newRow("Weitere Artikel...") << "WeitereArtikel1" << int(PageId::Tartikel);
+    }
+    void menuEntriesLeadToTheirPages()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, target);
+        goTo(PageId::TLeitern);
+        page(PageId::TLeitern)->findChild<QAction *>(entry)->trigger();
+        settle();
+        QVERIFY(isShowing(PageId(target)));
+        QCOMPARE(QApplication::activeWindow(), page(PageId(target)));
+        QVERIFY(isShowing(PageId::TLeitern));  // the page the user came from stays open
+        closePage(PageId(target));
+        closePage(PageId::TLeitern);
+    }
+
+    void poolEntryShowsTheOpenPoolPageOrNothing()
+    {
+        goTo(PageId::TSkimmer);
+        goToEntry(page(PageId::TSkimmer), GoTo::Schwimmbeckenauswahl)->trigger();
+        settle();
+        QCOMPARE(QApplication::activeWindow(), page(PageId::TSkimmer));  // no pool page open
+
+        goTo(PageId::Tre);
+        goTo(PageId::Tsave);
+        goToEntry(page(PageId::Tsave), GoTo::Schwimmbeckenauswahl)->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tre)));
+        for (PageId id : {PageId::TSkimmer, PageId::Tre, PageId::Tsave})
+            closePage(id);
+    }
+
+    void menuCaptionsPerPage()
+    {
+        const QStringList standard = {
+            "Begrüßung ", "Schwimmbeckenauswahl - 1", "Schwimmbadabdeckungen - 2", "Leiterauswahl - 3",
+            "Filterauswahl - 4", "Geräte zur Wassererwärmung - 5", "Skimmer - 6", "Unterwasserscheinwerfer - 7",
+            "Bodenreinigungsset - 8", "Unterwasserreiniger - 9", "Optionen - 10", "Abschlußseite - 11",
+            "Zezurara Berechnung", "Weitere Artikel..."};
+        QCOMPARE(entryCaptions(page(PageId::Trd), "Gehezu1"), standard);
+        QCOMPARE(entryCaptions(page(PageId::Trd), "Datei1"), QStringList{"&Beenden"});
+        QCOMPARE(entryCaptions(page(PageId::Tsber), "Datei1"), QStringList{"Zurück"});
+
+        QStringList eight = standard;
+        eight.removeAll("Unterwasserscheinwerfer - 7");
+        eight.replaceInStrings("Bodenreinigungsset - 8", "Bodenreinigungsset - 7");
+        eight.replaceInStrings("Unterwasserreiniger - 9", "Unterwasserreiniger -8");
+        eight.replaceInStrings("Optionen - 10", "Optionen - 9");
+        eight.replaceInStrings("Abschlußseite - 11", "Abschlußseite - 10");
+        QCOMPARE(entryCaptions(page(PageId::Tat), "Gehezu1"), eight);
+
+        QStringList options = standard;
+        options[0] = "Begrüßung";
+        options[8] = "Unterwasserreiniger - 8";
+        options[9] = "Bodenreinigungsset - 9";
+        QCOMPARE(entryCaptions(page(PageId::Tsave), "Gehezu1"), options);
+
+        for (auto *bar : {page(PageId::Trd)->menuBar(), page(PageId::Tbg)->menuBar()}) {
+            QStringList visible;
+            for (QAction *a : bar->actions())
+                if (a->isVisible())
+                    visible << a->text();
+            QCOMPARE(visible, (QStringList{"&Datei", "&Gehe zu"}));
+        }
+    }
+
+    void eachPageChecksItsOwnEntry_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("welcome") << int(PageId::Tbg) << "Begrüßung ";
+        QTest::newRow("round") << int(PageId::Trd) << "Schwimmbeckenauswahl - 1";
+        QTest::newRow("covers") << int(PageId::Tabdeckung) << "Schwimmbadabdeckungen - 2";
+        QTest::newRow("figure-eight cleaner") << int(PageId::Tat) << "Schwimmbeckenauswahl - 1";
+        QTest::newRow("options") << int(PageId::Tsave) << "Optionen - 10";
+        QTest::newRow("sizing") << int(PageId::Tsber) << "Zezurara Berechnung";
+    }
+    void eachPageChecksItsOwnEntry()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, caption);
+        QMenu *menu = page(PageId(id))->findChild<QMenu *>("Gehezu1");
+        QStringList checked;
+        for (QAction *a : menu->actions())
+            if (a->isChecked())
+                checked << a->text();
+        QCOMPARE(checked, QStringList{caption});
+        QCOMPARE(menu->defaultAction()->text(), caption);
+        menu->defaultAction()->trigger();  // choosing it again keeps the mark
+        QVERIFY(menu->defaultAction()->isChecked());
+        settle();
+        closePage(PageId(id) == PageId::Tbg ? PageId::Trd : PageId(id));
+    }
+
+    void fontKeysWorkWhileTheirMenuIsHidden()
+    {
+        Page *round = page(PageId::Trd);
+        goTo(PageId::Trd);
+        auto *fonts = round->findChild<QMenu *>("Schriftgreanpassen1");
+        QVERIFY(!fonts->menuAction()->isVisible());
+        QCOMPARE(round->findChild<QAction *>("N1")->text(), QStringLiteral("+"));
+        QCOMPARE(round->findChild<QAction *>("N2")->text(), QStringLiteral(" -"));
+        int steps = 0;
+        connect(round->findChild<QAction *>("N1"), &QAction::triggered, this, [&] { ++steps; });
+        connect(round->findChild<QAction *>("N2"), &QAction::triggered, this, [&] { --steps; });
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(round, Qt::Key_F2);
+        QTest::keyClick(round, Qt::Key_F1);
+        QCOMPARE(steps, 2);
+        closePage(PageId::Trd);
+    }
+
+    void backAndNextButtonsFollowTheWalk_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("to");
+        QTest::newRow("covers back") << int(PageId::Tabdeckung) << "Button2" << int(PageId::Tre);
+        QTest::newRow("covers next") << int(PageId::Tabdeckung) << "Button1" << int(PageId::TLeitern);
+        QTest::newRow("ladders next") << int(PageId::TLeitern) << "Button1" << int(PageId::TFip);
+        QTest::newRow("filter next") << int(PageId::TFip) << "skim" << int(PageId::Tsolar);
+        QTest::newRow("heating next") << int(PageId::Tsolar) << "Button3" << int(PageId::TSkimmer);
+        QTest::newRow("skimmer back") << int(PageId::TSkimmer) << "Button1" << int(PageId::Tsolar);
+        QTest::newRow("lights next") << int(PageId::TLight) << "Button2" << int(PageId::Tbrs);
+        QTest::newRow("floor next") << int(PageId::Tbrs) << "Button3" << int(PageId::Tureiniger);
+        QTest::newRow("cleaner next") << int(PageId::Tureiniger) << "Button3" << int(PageId::Tsave);
+        QTest::newRow("options back") << int(PageId::Tsave) << "Button7" << int(PageId::Tureiniger);
+    }
+    void backAndNextButtonsFollowTheWalk()
+    {
+        QFETCH(int, from);
+        QFETCH(QString, button);
+        QFETCH(int, to);
+        goTo(PageId::Tre);  // the open pool page of "covers back"
+        goTo(PageId(from));
+        clickOn(control<QAbstractButton>(PageId(from), qPrintable(button)));
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId(to))));
+        for (PageId id : {PageId(from), PageId(to), PageId::Tre})
+            closePage(id);
+    }
+
+    void finalPageButtonsAppearOnceTheWalkReachedIt()
+    {
+        goTo(PageId::Tendpr);
+        QVERIFY(!control<QWidget>(PageId::Tendpr, "Button1")->isVisible());
+        goTo(PageId::Tbrs);
+        goTo(PageId::Tendpr);
+        QVERIFY(control<QWidget>(PageId::Tendpr, "Button1")->isVisible());
+        QVERIFY(control<QWidget>(PageId::Tendpr, "Button3")->isVisible());
+        clickOn(control<QWidget>(PageId::Tendpr, "Panel2"));  // "Zurück zum Becken", no pool page open
+        QVERIFY(!isShowing(PageId::Tendpr));
+        closePage(PageId::Tbrs);
+    }
+
+    void exitAsksAndOnlyYesEnds()
+    {
+        FakeDialogs user;
+        goTo(PageId::TLeitern);
+        page(PageId::TLeitern)->findChild<QAction *>("Beenden1")->trigger();
+        QCOMPARE(user.confirmations,
+                 QStringList{"Programm wirklich Beenden? Nicht gespeicherte Daten gehen verloren !"});
+        QVERIFY(isShowing(PageId::Tbg));
+        QVERIFY(isShowing(PageId::TLeitern));
+
+        user.answerYes = true;
+        clickOn(control<QAbstractButton>(PageId::Tsave, "Button6"));  // "Programm &Beenden"
+        QCOMPARE(user.confirmations.size(), 2);
+        QVERIFY(!isShowing(PageId::Tbg));  // the main window closed: the program ends
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
