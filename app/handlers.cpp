@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <utility>
+
 namespace app {
 
 namespace {
@@ -38,6 +40,7 @@ public:
 
     Handler click, doubleClick, change, enter, leave;
     MouseHandler move, down, up;
+    bool connected = false;  // the control's own signal leads here once, whatever the handler
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -128,7 +131,10 @@ void runGuarded(const Handler &handler, QWidget *context) noexcept
 
 void onClick(QAbstractButton *button, Handler handler)
 {
-    Hooks::of(button)->click = handler;
+    Hooks *hooks = Hooks::of(button);
+    hooks->click = std::move(handler);
+    if (std::exchange(hooks->connected, true))
+        return;
     if (button->isCheckable()) {
         QObject::connect(button, &QAbstractButton::toggled, button, [button](bool checked) {
             if (!codeChangingState && firesOnStateChange(button, checked))
@@ -180,7 +186,10 @@ void onMouseUp(QWidget *widget, MouseHandler handler)
 
 void onChange(QLineEdit *edit, Handler handler)
 {
-    Hooks::of(edit)->change = std::move(handler);
+    Hooks *hooks = Hooks::of(edit);
+    hooks->change = std::move(handler);
+    if (std::exchange(hooks->connected, true))
+        return;
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] {
         runGuarded(Hooks::of(edit)->change, edit);
     });
@@ -188,7 +197,10 @@ void onChange(QLineEdit *edit, Handler handler)
 
 void onChange(QComboBox *combo, Handler handler)
 {
-    Hooks::of(combo)->change = std::move(handler);
+    Hooks *hooks = Hooks::of(combo);
+    hooks->change = std::move(handler);
+    if (std::exchange(hooks->connected, true))
+        return;
     auto fire = [combo] { runGuarded(Hooks::of(combo)->change, combo); };
     QObject::connect(combo, &QComboBox::activated, combo, fire);
     if (combo->lineEdit())

@@ -1,1 +1,259 @@
-int main(){}
+// Handler semantics the pages rely on: which handlers fire when code sets a control,
+// the error dialog that ends only the failing handler, price fields and page events.
+#include "testsupport.h"
+
+#include "app/errors.h"
+#include "app/handlers.h"
+#include "app/numbertext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace app;
+using namespace testing;
+
+namespace {
+
+// A page that counts its own events.
+class CountingPage : public Page
+{
+public:
+    CountingPage() : Page(QStringLiteral("Test"), {300, 200})
+    {
+        child = new QLabel(QStringLiteral("Etikett"), client());
+        child->setGeometry(10, 10, 100, 30);
+    }
+    int shows = 0, activations = 0, moves = 0, downs = 0, ups = 0;
+    QLabel *child;
+
+protected:
+    void FormShow() override { ++shows; }
+    void FormActivate() override { ++activations; }
+    void FormMouseMove(QPoint) override { ++moves; }
+    void FormMouseDown(QPoint) override { ++downs; }
+    void FormMouseUp(QPoint) override { ++ups; }
+};
+
+} // namespace
+
+class HandlersTest : public QObject
+{
+    Q_OBJECT
+
+    FakeDialogs *user = nullptr;
+    QWidget *form = nullptr;
+    QRadioButton *small = nullptr, *large = nullptr;
+    QCheckBox *stones = nullptr;
+    QLineEdit *edit = nullptr;
+    QStringList fired;
+
+private slots:
+    void init()
+    {
+        quietOffscreenNotes();
+        user = new FakeDialogs;
+        form = new QWidget;
+        small = new QRadioButton(QStringLiteral("klein"), form);
+        large = new QRadioButton(QStringLiteral("groß"), form);
+        large->move(0, 30);
+        stones = new QCheckBox(QStringLiteral("Steine"), form);
+        stones->move(0, 60);
+        edit = new QLineEdit(form);
+        edit->move(0, 90);
+        fired.clear();
+        onClick(small, [this] { fired << "small"; });
+        onClick(large, [this] { fired << "large"; });
+        onClick(stones, [this] { fired << "stones"; });
+        onChange(edit, [this] { fired << "edit:" + edit->text(); });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup()
+    {
+        delete form;
+        delete user;
+    }
+
+    void userClicksFireOnlyOnChange()
+    {
+        clickOn(small);
+        clickOn(small);  // already set: nothing changes, nothing fires
+        clickOn(large);
+        clickOn(stones);
+        clickOn(stones);
+        QCOMPARE(fired, (QStringList{"small", "large", "stones", "stones"}));
+    }
+
+    void codeSettingFiresLikeAClick()
+    {
+        setChecked(large, true);
+        setChecked(large, true);
+        setChecked(small, true);   // the other radio button is cleared silently
+        setChecked(small, false);  // clearing a radio button fires nothing ...
+        QVERIFY(!small->isChecked() && !large->isChecked());  // ... but clears it
+        setChecked(stones, true);
+        setChecked(stones, false);
+        QCOMPARE(fired, (QStringList{"large", "small", "stones", "stones"}));
+    }
+
+    void nestedHandlersRunInsideTheOuterOne()
+    {
+        // A handler that sets another control runs that control's handler first.
+        onClick(stones, [this] {
+            fired << "stones begin";
+            setChecked(large, true);
+            fired << "stones end";
+        });
+        clickOn(stones);
+        QCOMPARE(fired, (QStringList{"stones begin", "large", "stones end"}));
+    }
+
+    void editChangesFireForCodeAndTyping()
+    {
+        setText(edit, QStringLiteral("1"));
+        setText(edit, QStringLiteral("1"));  // unchanged: no event
+        QTest::keyClicks(edit, QStringLiteral("2"));
+        edit->setText(QStringLiteral("plain"));  // Qt's own setter is no user action
+        QCOMPARE(fired, (QStringList{"edit:1", "edit:12"}));
+    }
+
+    void comboFiresOnlyForTheUser()
+    {
+        auto *combo = new QComboBox(form);
+        combo->addItems({QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei")});
+        combo->move(0, 120);
+        combo->show();
+        onChange(combo, [this, combo] { fired << combo->currentText(); });
+        combo->setCurrentIndex(2);
+        combo->setCurrentText(QStringLiteral("eins"));
+        QVERIFY(fired.isEmpty());
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(fired, QStringList{"zwei"});
+    }
+
+    void failingHandlerShowsErrorAndKeepsWhatItChanged()
+    {
+        onClick(stones, [this] {
+            edit->setText(QStringLiteral("vorher"));
+            toNumber(QStringLiteral("abc"));  // fails
+            edit->setText(QStringLiteral("nachher"));
+        });
+        clickOn(stones);
+        QCOMPARE(user->errors, QStringList{"'abc' is not a valid floating point value"});
+        QCOMPARE(edit->text(), QStringLiteral("vorher"));
+        QVERIFY(stones->isChecked());
+        clickOn(large);  // the program goes on
+        QCOMPARE(fired.last(), QStringLiteral("large"));
+    }
+
+    void errorInANestedHandlerEndsTheOuterOneToo()
+    {
+        onClick(large, [] { throw Error(QStringLiteral("innen")); });
+        onClick(stones, [this] {
+            fired << "before";
+            setChecked(large, true);
+            fired << "after";
+        });
+        clickOn(stones);
+        QCOMPARE(fired, QStringList{"before"});
+        QCOMPARE(user->errors, QStringList{"innen"});
+        QVERIFY(large->isChecked());
+    }
+
+    void priceFieldNormalisesToTwoDecimals_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("errors");
+        QTest::newRow("whole") << "5" << "5,00" << 0;
+        QTest::newRow("comma first") << "," << "," << 1;
+        QTest::newRow("letter") << "x" << "x" << 1;
+    }
+    void priceFieldNormalisesToTwoDecimals()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, errors);
+        auto *price = new QLineEdit(form);
+        makePriceField(price);
+        setText(price, QStringLiteral("1834,45"));
+        QCOMPARE(price->text(), QStringLiteral("1834,45"));
+        setText(price, QStringLiteral("12,5"));
+        QCOMPARE(price->text(), QStringLiteral("12,50"));
+
+        price->clear();
+        price->setFocus();
+        QTest::keyClicks(price, typed);
+        QCOMPARE(price->text(), shown);
+        QCOMPARE(user->errors.size(), errors);
+    }
+
+    void labelClickThenDoubleClick()
+    {
+        auto *label = new QLabel(QStringLiteral("INFO"), form);
+        label->setGeometry(100, 0, 60, 20);
+        label->show();
+        onClick(label, [this] { fired << "click"; });
+        onDoubleClick(label, [this] { fired << "double"; });
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QCOMPARE(fired, (QStringList{"click", "double"}));
+    }
+
+    void pageEventsOfThePageItself()
+    {
+        CountingPage page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        page.show();
+        page.raise();
+        QCOMPARE(page.shows, 1);
+        QCOMPARE(page.activations, 1);
+
+        // A message box over the page and back is no new activation.
+        QTimer::singleShot(30, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        QMessageBox::information(&page, applicationTitle(), QStringLiteral("Hinweis"));
+        settle();
+        QCOMPARE(page.activations, 1);
+
+        // Another page active, then the page again: a new activation.
+        CountingPage other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QCOMPARE(page.activations, 2);
+
+        // Hidden, another page used, then shown again: shown and activated anew.
+        page.hide();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QCOMPARE(page.shows, 2);
+        QCOMPARE(page.activations, 3);
+
+        // Mouse over the page's surface counts, over its label it does not.
+        moveMouseOver(page.client(), {200, 150});
+        moveMouseOver(page.child);
+        QTest::mousePress(page.client(), Qt::LeftButton, {}, {200, 150});
+        QTest::mouseRelease(page.client(), Qt::LeftButton, {}, {200, 150});
+        QTest::mouseClick(page.child, Qt::LeftButton);
+        QCOMPARE(page.moves, 1);
+        QCOMPARE(page.downs, 1);
+        QCOMPARE(page.ups, 1);
+    }
+};
+
+QTEST_MAIN(HandlersTest)
+#include "tst_handlers.moc"
