@@ -1,27 +1,55 @@
 #include "figureeightpoolpage.h"
 
 #include "app/handlers.h"
-#include "app/mainmenu.h"
-#include "app/navigation.h"
+#include "app/look.h"
 
 using namespace app;
+using namespace pool;
 
-Tat::Tat() : Page(QStringLiteral("Schwimmbeckenauswahl  - Achtformbecken"), {790, 516})
+Tat::Tat()
+    : PoolPage(QStringLiteral("Schwimmbeckenauswahl  - Achtformbecken"), {790, 516}, figureEightPool,
+               GoToCaptions::FigureEight)
 {
     ui.setupUi(client());
-    installMainMenu(this, {GoTo::Schwimmbeckenauswahl, GoToCaptions::FigureEight});
-    onClick(ui.Button2, [this] { Button2Click(); });
-    onClick(ui.Button3, [this] { Button3Click(); });
+    wire();
+
+    onClick(ui.hand, [this] { handClick(); });
+    onMouseMove(ui.b320x525, [this](QPoint) {
+        setTextColour(ui.beckenrand, yellow);
+        showHandrailNote(true);
+    });
+    for (QRadioButton *size : {ui.b360x625, ui.b460x725, ui.b500x855})
+        onMouseMove(size, [this](QPoint) { showHandrailNote(true); });
 }
 
-// "&Weiter -->"
-void Tat::Button2Click()
+// Ticked by the recompute when the 1 mm liner is chosen; nothing clears it again, so the
+// combined handrail stays in the quote once that liner was chosen.
+void Tat::handClick()
 {
-    showPage(PageId::Tabdeckung);
+    if (ui.hand->isChecked()) {
+        ui.handtxt->setText(QStringLiteral("Kombi Handlauf"));
+        showHandrailNote(true);
+    } else {
+        ui.handtxt->setText(QStringLiteral("Standardhandlauf"));
+        showHandrailNote(false);
+    }
+    Button1Click();
 }
 
-// "<-- &Zurück"
-void Tat::Button3Click()
+void Tat::FormMouseMove(QPoint)
 {
-    showPage(PageId::Tbg);
+    showHandrailNote(false);
+}
+
+void Tat::FormMouseDown(QPoint)
+{
+    setTextColour(ui.beckenrand, yellow);
+    setTextColour(ui.hand, aqua);
+    samplesHome();
+}
+
+void Tat::FormMouseUp(QPoint)
+{
+    setTextColour(ui.beckenrand, red);
+    setTextColour(ui.hand, navy);
 }

@@ -1,19 +1,24 @@
 #pragma once
 
-#include "app/page.h"
+#include "poolpage.h"
 #include "ui_figureeightpoolpage.h"
 
-// The figure-eight pool page: the pool kit of a figure-eight pool.
-class Tat : public app::Page
+// The figure-eight pool page: four sizes, no construction; the 1 mm liner brings the
+// combined handrail.
+class Tat : public PoolPage
 {
     Q_OBJECT
 
 public:
     Tat();
 
+protected:
+    void FormMouseMove(QPoint) override;
+    void FormMouseDown(QPoint) override;
+    void FormMouseUp(QPoint) override;
+
 private:
-    void Button2Click();
-    void Button3Click();
+    void handClick();
 
     Ui::Tat ui;
 };

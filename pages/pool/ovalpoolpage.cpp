@@ -1,27 +1,41 @@
 #include "ovalpoolpage.h"
 
 #include "app/handlers.h"
-#include "app/mainmenu.h"
-#include "app/navigation.h"
+#include "app/look.h"
 
 using namespace app;
+using namespace pool;
 
-Tol::Tol() : Page(QStringLiteral("Schwimmbeckenauswahl  - Ovalformbecken"), {784, 531})
+Tol::Tol() : PoolPage(QStringLiteral("Schwimmbeckenauswahl  - Ovalformbecken"), {784, 531}, ovalPool)
 {
     ui.setupUi(client());
-    installMainMenu(this, {GoTo::Schwimmbeckenauswahl});
-    onClick(ui.Button2, [this] { Button2Click(); });
-    onClick(ui.Button3, [this] { Button3Click(); });
+    wire();
+
+    for (QRadioButton *size : sizeButtons)
+        onMouseMove(size, [this](QPoint) {
+            setTextColour(ui.conzero, navy);
+            setTextColour(ui.beckenrand, yellow);
+            showHandrailNote(true);
+        });
+    // Label2 is this page's hint to the construction's popup menu.
+    onMouseMove(ui.conzero, [this](QPoint) { ui.Label2->show(); });
 }
 
-// "&Weiter -->"
-void Tol::Button2Click()
+void Tol::FormMouseMove(QPoint)
 {
-    showPage(PageId::Tabdeckung);
+    showHandrailNote(false);
+    ui.Label2->hide();
 }
 
-// "<-- &Zurück"
-void Tol::Button3Click()
+void Tol::FormMouseDown(QPoint)
 {
-    showPage(PageId::Tbg);
+    setTextColour(ui.beckenrand, yellow);
+    setTextColour(ui.conzero, navy);
+    samplesHome();
+}
+
+void Tol::FormMouseUp(QPoint)
+{
+    setTextColour(ui.beckenrand, red);
+    setTextColour(ui.conzero, aqua);
 }

@@ -1,27 +1,49 @@
 #include "rectangularpoolpage.h"
 
 #include "app/handlers.h"
-#include "app/mainmenu.h"
-#include "app/navigation.h"
+#include "app/look.h"
 
 using namespace app;
+using namespace pool;
 
-Tre::Tre() : Page(QStringLiteral("Schwimmbeckenauswahl - Rechteckbecken"), {790, 516})
+Tre::Tre() : PoolPage(QStringLiteral("Schwimmbeckenauswahl - Rechteckbecken"), {790, 516}, rectangularPool)
 {
     ui.setupUi(client());
-    installMainMenu(this, {GoTo::Schwimmbeckenauswahl});
-    onClick(ui.Button2, [this] { Button2Click(); });
-    onClick(ui.Button3, [this] { Button3Click(); });
+    wire();
+
+    addPopupMenu("PopupMenu1",
+                 {{"StyroporsteinimDetail1", "Styroporstein im Detail", [this] { showOnly(ui.styrstein); }},
+                  {"BeckenimBau1", "Becken im Bau", [this] { showOnly(ui.beckenbau); }},
+                  {"FertigesBecken1", "Fertiges Becken", [this] { showOnly(ui.rechtpic); }}},
+                 {ui.rechtpic, ui.styrstein, ui.beckenbau});
+    onMouseMove(ui.rechtpic, [this](QPoint) { setTextColour(ui.beckenrand, yellow); });
 }
 
-// "&Weiter -->"
-void Tre::Button2Click()
+void Tre::choiceClick()
 {
-    showPage(PageId::Tabdeckung);
+    setTextColour(ui.beckenrand, red);
+    Button1Click();
 }
 
-// "<-- &Zurück"
-void Tre::Button3Click()
+// Every change of the choice returns to the picture of the finished pool.
+void Tre::beforeRecompute()
 {
-    showPage(PageId::Tbg);
+    showOnly(ui.rechtpic);
+}
+
+void Tre::showOnly(QWidget *picture)
+{
+    for (QWidget *p : {ui.rechtpic, ui.styrstein, ui.beckenbau})
+        p->setVisible(p == picture);
+}
+
+void Tre::FormMouseDown(QPoint)
+{
+    setTextColour(ui.beckenrand, yellow);
+    samplesHome();
+}
+
+void Tre::FormMouseUp(QPoint)
+{
+    setTextColour(ui.beckenrand, red);
 }

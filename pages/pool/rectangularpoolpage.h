@@ -1,19 +1,26 @@
 #pragma once
 
-#include "app/page.h"
+#include "poolpage.h"
 #include "ui_rectangularpoolpage.h"
 
-// The rectangular pool page: the pool kit of a rectangular pool.
-class Tre : public app::Page
+// The rectangular pool page: an in-ground pool in four sizes with the 1,50 m wall, the
+// fleece in the kit price, and pictures of the finished pool, its wall block and a pool
+// under construction.
+class Tre : public PoolPage
 {
     Q_OBJECT
 
 public:
     Tre();
 
+protected:
+    void choiceClick() override;
+    void beforeRecompute() override;
+    void FormMouseDown(QPoint) override;
+    void FormMouseUp(QPoint) override;
+
 private:
-    void Button2Click();
-    void Button3Click();
+    void showOnly(QWidget *picture);
 
     Ui::Tre ui;
 };

@@ -1,27 +1,40 @@
 #include "roundpoolpage.h"
 
 #include "app/handlers.h"
-#include "app/mainmenu.h"
-#include "app/navigation.h"
+#include "app/look.h"
 
 using namespace app;
+using namespace pool;
 
-Trd::Trd() : Page(QStringLiteral("Schwimmbeckenauswahl  - Rundbecken"), {784, 531})
+Trd::Trd() : PoolPage(QStringLiteral("Schwimmbeckenauswahl  - Rundbecken"), {784, 531}, roundPool)
 {
     ui.setupUi(client());
-    installMainMenu(this, {GoTo::Schwimmbeckenauswahl});
-    onClick(ui.Button2, [this] { Button2Click(); });
-    onClick(ui.Button3, [this] { Button3Click(); });
+    wire();
+
+    onMouseMove(ui.conzero, [this](QPoint) { ui.conzerocontext->show(); });
+    onMouseMove(ui.b35, [this](QPoint) {
+        showHandrailNote(true);
+        setTextColour(ui.conzero, navy);
+        setTextColour(ui.beckenrand, yellow);
+    });
+    for (QRadioButton *size : {ui.b416, ui.b500, ui.b600, ui.b700, ui.b800})
+        onMouseMove(size, [this](QPoint) { showHandrailNote(true); });
 }
 
-// "&Weiter -->"
-void Trd::Button2Click()
+void Trd::FormMouseMove(QPoint)
 {
-    showPage(PageId::Tabdeckung);
+    ui.conzerocontext->hide();
+    showHandrailNote(false);
 }
 
-// "<-- &Zurück"
-void Trd::Button3Click()
+void Trd::FormMouseDown(QPoint)
 {
-    showPage(PageId::Tbg);
+    setTextColour(ui.beckenrand, yellow);
+    setTextColour(ui.conzero, aqua);
+}
+
+void Trd::FormMouseUp(QPoint)
+{
+    setTextColour(ui.beckenrand, red);
+    setTextColour(ui.conzero, navy);
 }

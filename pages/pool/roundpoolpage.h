@@ -1,19 +1,21 @@
 #pragma once
 
-#include "app/page.h"
+#include "poolpage.h"
 #include "ui_roundpoolpage.h"
 
-// The round pool page: the pool kit of a round pool.
-class Trd : public app::Page
+// The round pool page: six diameters, the concrete-free construction up to 6,00 m.
+class Trd : public PoolPage
 {
     Q_OBJECT
 
 public:
     Trd();
 
-private:
-    void Button2Click();
-    void Button3Click();
+protected:
+    void FormMouseMove(QPoint) override;
+    void FormMouseDown(QPoint) override;
+    void FormMouseUp(QPoint) override;
 
+private:
     Ui::Trd ui;
 };

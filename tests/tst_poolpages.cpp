@@ -1,0 +1,539 @@
+// The four pool pages: kit rows, the rules between the choices, the summary list, the
+// pool total, what "&Weiter -->" hands on, the pictures, popup menus and font steps.
+#include "testsupport.h"
+
+#include "app/daten.h"
+#include "app/look.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+
+using namespace app;
+using namespace testing;
+
+namespace {
+
+QString text(PageId id, const char *edit)
+{
+    return control<QLineEdit>(id, edit)->text();
+}
+
+// A click as the user makes it, on the radio button's or check box's indicator.
+void press(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+}
+
+void choose(PageId id, const QStringList &controls)
+{
+    for (const QString &name : controls)
+        press(control(id, qPrintable(name)));
+}
+
+QStringList summary(PageId id)
+{
+    QStringList lines;
+    auto *list = control<QListWidget>(id, "zus");
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// A point of the page surface that no control covers.
+QPoint background(PageId id)
+{
+    QWidget *client = page(id)->client();
+    for (int y = client->height() - 1; y > 0; y -= 7)
+        for (int x = client->width() - 1; x > 0; x -= 7)
+            if (!client->childAt(x, y))
+                return {x, y};
+    qFatal("no free background");
+}
+
+void mouseOnBackground(PageId id, QEvent::Type type)
+{
+    QWidget *client = page(id)->client();
+    const QPoint pos = background(id);
+    QMouseEvent e(type, pos, client->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(client, &e);
+}
+
+QAction *menuItem(PageId id, const char *menu, const char *item)
+{
+    auto *popup = page(id)->findChild<QMenu *>(QString::fromLatin1(menu));
+    return popup->findChild<QAction *>(QString::fromLatin1(item));
+}
+
+} // namespace
+
+class PoolPagesTest : public QObject
+{
+    Q_OBJECT
+
+    FakeDialogs *user = nullptr;
+
+private slots:
+    // Every test finds the pages as the program creates them.
+    void init()
+    {
+        user = new FakeDialogs;
+        startProgram();
+    }
+    void cleanup()
+    {
+        destroyPages();
+        delete user;
+    }
+
+    void kitRows_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("kit");  // du, fo, hh, mmm, flies, pr
+        QTest::addColumn<QString>("total");
+        const int round = int(PageId::Trd), oval = int(PageId::Tol), eight = int(PageId::Tat), rect = int(PageId::Tre);
+        QTest::newRow("round smallest") << round << QStringList{"b35", "f06", "h12"}
+                                        << QStringList{"3,50 m", "0,6 mm", "1,20", "11", "89,95", "729,00"} << "818,95";
+        QTest::newRow("round 7,00 m volume 58") << round << QStringList{"b700", "f06", "h15"}
+                                                << QStringList{"7,00 m", "0,6 mm", "1,50", "58", "249,95", "1999,00"} << "2248,95";
+        QTest::newRow("round 7,00 m volume 54") << round << QStringList{"b700", "f08", "h15"}
+                                                << QStringList{"7,00 m", "0,8 mm", "1,50", "54", "249,95", "2599,00"} << "2848,95";
+        QTest::newRow("round largest") << round << QStringList{"b800", "f06", "h15"}
+                                       << QStringList{"8,00 m", "0,6 mm", "1,50", "75", "335,95", "2329,00"} << "2664,95";
+        QTest::newRow("oval 0,8 mm dearer than 1 mm")
+            << oval << QStringList{"b350x700", "f08", "h15"}
+            << QStringList{"3,50 m x 7,00 m", "0,8 mm", "1,50", "31", "149,95", "2449,00"} << "2598,95";
+        QTest::newRow("eight row with the smaller fleece")
+            << eight << QStringList{"b460x725", "f06", "h15"}
+            << QStringList{"4,60 x 7,25 m", "0,6 mm", "1,50", "39", "149,95", "2999,00"} << "3148,95";
+        QTest::newRow("eight largest at 1,20 m") << eight << QStringList{"b500x855", "f08", "h12"}
+                                                 << QStringList{"5,00 x 8,55 m", "0,8 mm", "1,20", "39", "244,95", "2899,00"} << "3143,95";
+        QTest::newRow("rect: height preset, fleece included")
+            << rect << QStringList{"b3x6", "f08"} << QStringList{"3,00 x 6,00 m", "0,8 mm", "1,50", "26", "0", "3199,00"} << "3199,00";
+    }
+    void kitRows()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, kit);
+        QFETCH(QString, total);
+        goTo(PageId(id));
+        QVERIFY(!control<QWidget>(PageId(id), "Button2")->isEnabled());
+        choose(PageId(id), clicks);
+        QStringList shown;
+        for (const char *edit : {"du", "fo", "hh", "mmm", "flies", "pr"})
+            shown << text(PageId(id), edit);
+        QCOMPARE(shown, kit);
+        QCOMPARE(text(PageId(id), "sbges"), total);
+        QVERIFY(control<QWidget>(PageId(id), "Button2")->isEnabled());
+    }
+
+    void noKitUntilEveryGroupIsChosen_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("round without height") << int(PageId::Trd) << QStringList{"b35", "f06"}
+                                              << "Beckenmaße:  0,00" << "Schwimmbeckenpreis:  0€";
+        QTest::newRow("round, construction first") << int(PageId::Trd) << QStringList{"conzero"}
+                                                   << "Beckenmaße:  0,00" << "Schwimmbeckenpreis:  0€";
+        QTest::newRow("eight, edge stones first") << int(PageId::Tat) << QStringList{"beckenrand"}
+                                                  << "Beckenmaße:  0,00" << "Schwimmbeckenpreis:  0€";
+        QTest::newRow("rect without liner") << int(PageId::Tre) << QStringList{"b3x6"}
+                                            << "Beckenmaße:  0,00" << "Schwimmbeckenpreis:  0€";
+    }
+    void noKitUntilEveryGroupIsChosen()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, firstLine);
+        QFETCH(QString, lastLine);
+        goTo(PageId(id));
+        choose(PageId(id), clicks);
+        QCOMPARE(text(PageId(id), "pr"), QStringLiteral("0"));
+        QCOMPARE(summary(PageId(id)).first(), firstLine);
+        QCOMPARE(summary(PageId(id)).last(), lastLine);
+        QCOMPARE(text(PageId(id), "sbges"), QStringLiteral("0,00"));
+        QVERIFY(!control<QWidget>(PageId(id), "Button2")->isEnabled());
+    }
+
+    void oneMillimetreLinerOnlyWithTheHighWall_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("round") << int(PageId::Trd) << "b500";
+        QTest::newRow("oval") << int(PageId::Tol) << "b320x600";
+        QTest::newRow("eight") << int(PageId::Tat) << "b360x625";
+    }
+    void oneMillimetreLinerOnlyWithTheHighWall()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, size);
+        const PageId p = PageId(id);
+        goTo(p);
+        choose(p, {size, "f08", "h12"});
+        QCOMPARE(text(p, "hh"), QStringLiteral("1,20"));
+        choose(p, {"f10"});
+        QVERIFY(control<QRadioButton>(p, "h15")->isChecked());
+        QVERIFY(!control<QRadioButton>(p, "h12")->isChecked());
+        choose(p, {"h12"});  // undone at once
+        QVERIFY(control<QRadioButton>(p, "h15")->isChecked());
+        QCOMPARE(text(p, "hh"), QStringLiteral("1,50"));
+        QCOMPARE(text(p, "fo"), QStringLiteral("1 mm"));
+    }
+
+    void constructionOnlyForTheSmallerSizes_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("small");
+        QTest::addColumn<QString>("large");
+        QTest::newRow("round") << int(PageId::Trd) << "b600" << "b700";
+        QTest::newRow("oval") << int(PageId::Tol) << "b416x800" << "b416x1000";
+    }
+    void constructionOnlyForTheSmallerSizes()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, small);
+        QFETCH(QString, large);
+        const PageId p = PageId(id);
+        auto *conzero = control<QCheckBox>(p, "conzero");
+        goTo(p);
+        choose(p, {small, "f06", "h12", "conzero"});
+        QVERIFY(text(p, "conzeropreis") != QStringLiteral("0,00"));
+
+        choose(p, {large});
+        QVERIFY(!conzero->isChecked());
+        QVERIFY(!conzero->isEnabled());
+        QCOMPARE(text(p, "conzeropreis"), QStringLiteral("0,00"));
+        QCOMPARE(summary(p).at(4), QStringLiteral("Betonfreier Schwimmbadaufbau:  0,00€ +"));
+
+        choose(p, {small});
+        QVERIFY(conzero->isEnabled());
+        QVERIFY(!conzero->isChecked());
+    }
+
+    void constructionAndEdgeStonesJoinTheTotal_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("construction");
+        QTest::addColumn<QString>("edgeStones");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("round 1,20 m") << int(PageId::Trd) << QStringList{"b35", "f06", "h12", "conzero"}
+                                      << "1298,90" << "0,00" << "2117,85";
+        QTest::newRow("oval, both") << int(PageId::Tol) << QStringList{"b320x525", "f08", "h12", "conzero", "beckenrand"}
+                                    << "3499,00" << "829,00" << "5606,95";
+    }
+    void constructionAndEdgeStonesJoinTheTotal()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, construction);
+        QFETCH(QString, edgeStones);
+        QFETCH(QString, total);
+        goTo(PageId(id));
+        choose(PageId(id), clicks);
+        QCOMPARE(text(PageId(id), "conzeropreis"), construction);
+        QCOMPARE(text(PageId(id), "randpr"), edgeStones);
+        QCOMPARE(text(PageId(id), "sbges"), total);
+    }
+
+    void summaryLines_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("round with edge stones")
+            << int(PageId::Trd) << QStringList{"b35", "f06", "h12", "beckenrand"}
+            << QStringList{"Beckenmaße:  3,50 m", "Folienstärke (adriablau):  0,6 mm", "Beckenhöhe:  1,20m",
+                           "Inhalt:  11m³", "Betonfreier Schwimmbadaufbau:  0,00€ +", "Bodenflies:  89,95€ +",
+                           "inkl. Kombihandlauf (blau)", "Beckenrandsteine:  629,00€ +", "Schwimmbeckenpreis:  729,00€"}
+            << "1447,95";
+        QTest::newRow("eight") << int(PageId::Tat) << QStringList{"b320x525", "f06", "h12"}
+                               << QStringList{"Beckenmaße:  3,20 x 5,25 m", "Folienstärke: (adriablau) 0,6 mm",
+                                              "Beckenhöhe:  1,20m", "Inhalt:  16m³", "Bodenflies:  149,95€ +",
+                                              "inkl. Kombihandlauf (blau)", "Beckenrandsteine:  0,00€ +",
+                                              "Schwimmbeckenpreis:  1799,00€"}
+                               << "1948,95";
+        QTest::newRow("rect without edge stones")
+            << int(PageId::Tre) << QStringList{"b3x6", "f08"}
+            << QStringList{"Beckenmaße:  3,00 x 6,00 m", "Folienstärke:  (adirablau)0,8 mm", "Beckenhöhe:  1,50m",
+                           "Inhalt:  26m³", "Beton für Becken:  8,8 m³", "Beckenrandsteine:  0€ +",
+                           "Schwimmbeckenpreis:  3199,00€"}
+            << "3199,00";
+        QTest::newRow("rect with edge stones")
+            << int(PageId::Tre) << QStringList{"b50x90", "f10", "beckenrand"}
+            << QStringList{"Beckenmaße:  5,00 x 9,00 m", "Folienstärke:  (adirablau)1 mm", "Beckenhöhe:  1,50m",
+                           "Inhalt:  64m³", "Beton für Becken:  17,2 m³", "Beckenrandsteine:  1639,00€ +",
+                           "Schwimmbeckenpreis:  5449,00€"}
+            << "7088,00";
+    }
+    void summaryLines()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, total);
+        goTo(PageId(id));
+        choose(PageId(id), clicks);
+        QCOMPARE(summary(PageId(id)), lines);
+        QCOMPARE(text(PageId(id), "sbges"), total);
+    }
+
+    void nextHandsThePoolOn_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("clicks");
+        // aufbaupreis, handlauf, randsteinpreis, beckenhoehe, summe1, volumen, folienstaerke, beckengroesse
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("round with construction")
+            << int(PageId::Trd) << QStringList{"b35", "f06", "conzero", "h15"}
+            << QStringList{"1658,90", "Standardhandlauf", "0,00", "1,50", "2677,85", "14", "0,6 mm", "3,50 m"};
+        QTest::newRow("round liner without blank")
+            << int(PageId::Trd) << QStringList{"b416", "f06", "h12"}
+            << QStringList{"0,00", "Standardhandlauf", "0,00", "1,20", "998,95", "15", "0,6mm", "4,16 m"};
+        QTest::newRow("oval") << int(PageId::Tol) << QStringList{"b416x800", "f08", "h12", "beckenrand"}
+                              << QStringList{"0,00", "Standardhandlauf", "1149,00", "1,20", "3057,95", "33", "0,8 mm",
+                                             "4,16 m x 8,00 m"};
+        QTest::newRow("eight with 1 mm")
+            << int(PageId::Tat) << QStringList{"b320x525", "f10", "beckenrand"}
+            << QStringList{"0,00", "Kombi Handlauf", "859,00", "1,50", "3707,95", "21", "1 mm", "3,20 x 5,25 m"};
+        QTest::newRow("rect leaves the handrail")
+            << int(PageId::Tre) << QStringList{"b50x90", "f10", "beckenrand"}
+            << QStringList{"0,00", "vorher", "1639,00", "1,50", "7088,00", "64", "1 mm", "5,00 x 9,00 m"};
+    }
+    void nextHandsThePoolOn()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, expected);
+        goTo(PageId(id));
+        daten.aufbaupreis = QStringLiteral("vorher");
+        daten.handlauf = QStringLiteral("vorher");
+        choose(PageId(id), clicks);
+        clickOn(control<QAbstractButton>(PageId(id), "Button2"));
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tabdeckung)));
+        const QStringList stored = {daten.aufbaupreis, daten.handlauf, daten.randsteinpreis, daten.beckenhoehe,
+                                    daten.summe1, daten.volumen, daten.folienstaerke, daten.beckengroesse};
+        QCOMPARE(stored, expected);
+    }
+
+    void onlyTheOvalStoreFollowsEveryChange()
+    {
+        goTo(PageId::Trd);
+        choose(PageId::Trd, {"b35", "f06", "h12"});
+        QCOMPARE(daten.summe1, QStringLiteral("0"));  // the round page waits for "&Weiter -->"
+
+        goTo(PageId::Tol);
+        daten.aufbaupreis = QStringLiteral("vorher");
+        choose(PageId::Tol, {"conzero"});
+        QCOMPARE(daten.summe1, QStringLiteral("0,00"));
+        QCOMPARE(daten.beckengroesse, QStringLiteral("0,00"));
+        QCOMPARE(daten.volumen, QStringLiteral("0"));
+        QCOMPARE(daten.handlauf, QStringLiteral("Standardhandlauf"));
+        QVERIFY(!control<QWidget>(PageId::Tol, "Button2")->isEnabled());
+
+        choose(PageId::Tol, {"b320x600", "f06", "h12"});
+        QCOMPARE(daten.beckengroesse, QStringLiteral("3,20 m x 6,00 m"));
+        QCOMPARE(daten.summe1, QStringLiteral("5307,95"));
+        QCOMPARE(daten.folienstaerke, QStringLiteral("0,6 mm"));
+        QCOMPARE(daten.aufbaupreis, QStringLiteral("vorher"));  // only "&Weiter -->" stores it
+    }
+
+    void combinedHandrailStaysOnceTheOneMillimetreLinerWasChosen()
+    {
+        const PageId eight = PageId::Tat;
+        goTo(eight);
+        choose(eight, {"b320x525", "f08", "h12"});
+        QCOMPARE(text(eight, "handtxt"), QStringLiteral("Standardhandlauf"));
+        QVERIFY(control(eight, "handlauf_txt")->isHidden());
+
+        choose(eight, {"f10"});
+        QCOMPARE(text(eight, "handtxt"), QStringLiteral("Kombi Handlauf"));
+        QVERIFY(!control(eight, "handlauf_txt")->isHidden());
+        QVERIFY(!control(eight, "handlauf_bmp")->isHidden());
+
+        choose(eight, {"f08"});
+        QCOMPARE(text(eight, "pr"), QStringLiteral("2449,00"));
+        clickOn(control<QAbstractButton>(eight, "Button2"));
+        QCOMPARE(daten.handlauf, QStringLiteral("Kombi Handlauf"));
+    }
+
+    void pictureGrowsPerClickAndReturnsOnDoubleClick_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QRect>("home");
+        QTest::newRow("round") << int(PageId::Trd) << QRect(417, 301, 361, 225);
+        QTest::newRow("oval") << int(PageId::Tol) << QRect(392, 308, 385, 217);
+        QTest::newRow("eight") << int(PageId::Tat) << QRect(432, 288, 353, 217);
+    }
+    void pictureGrowsPerClickAndReturnsOnDoubleClick()
+    {
+        QFETCH(int, id);
+        QFETCH(QRect, home);
+        goTo(PageId(id));
+        QWidget *panel = control(PageId(id), "Panel6");
+        QWidget *picture = control(PageId(id), "Image2");
+        QCOMPARE(panel->geometry(), home);
+        clickOn(picture);
+        clickOn(picture);
+        QCOMPARE(panel->geometry(), QRect(home.x() - 200, home.y() - 200, home.width() + 200, home.height() + 200));
+        QVERIFY(panel->geometry().contains(picture->geometry().translated(panel->pos())));
+        QVERIFY(picture->width() > home.width() + 190);
+        doubleClickOn(picture);
+        QCOMPARE(panel->geometry(), home);
+    }
+
+    void edgeStoneSamples_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("mouseDownShrinks");
+        QTest::newRow("round") << int(PageId::Trd) << false;
+        QTest::newRow("oval") << int(PageId::Tol) << true;
+        QTest::newRow("eight") << int(PageId::Tat) << true;
+        QTest::newRow("rect") << int(PageId::Tre) << true;
+    }
+    void edgeStoneSamples()
+    {
+        QFETCH(int, id);
+        QFETCH(bool, mouseDownShrinks);
+        const PageId p = PageId(id);
+        goTo(p);
+        QWidget *blue = control(p, "steinblau");
+        const QRect home = blue->geometry();
+        QCOMPARE(home.size(), QSize(57, 41));
+        if (p == PageId::Tat || p == PageId::Tre)
+            QCOMPARE(home.topLeft(), QPoint(592, 232));
+        QVERIFY(blue->isHidden());
+        choose(p, {"beckenrand"});
+        QVERIFY(!blue->isHidden());
+
+        clickOn(blue);
+        QCOMPARE(blue->geometry(), QRect(home.topLeft(), QSize(177, 105)));
+        doubleClickOn(blue);
+        QCOMPARE(blue->geometry(), home);
+
+        clickOn(blue);
+        mouseOnBackground(p, QEvent::MouseButtonPress);
+        QCOMPARE(blue->geometry(), mouseDownShrinks ? home : QRect(home.topLeft(), QSize(177, 105)));
+        mouseOnBackground(p, QEvent::MouseButtonRelease);
+
+        choose(p, {"beckenrand"});
+        QVERIFY(blue->isHidden());
+    }
+
+    void moreInfoOpensTheFinalPage()
+    {
+        goTo(PageId::Tat);
+        QCOMPARE(control(PageId::Tat, "Image2")->contextMenuPolicy(), Qt::CustomContextMenu);
+        QAction *info = menuItem(PageId::Tat, "PopupMenu1", "MehrinfoszumAufbau1");
+        QCOMPARE(info->text(), QStringLiteral("Mehr info's zum Aufbau"));
+        info->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tendpr)));
+    }
+
+    void supplierPageOfTheShape_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("round") << int(PageId::Trd) << "/Rundpool";
+        QTest::newRow("oval") << int(PageId::Tol) << "/Ovalpool";
+    }
+    void supplierPageOfTheShape()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, path);
+        QAction *open = menuItem(PageId(id), "conzero_hilfe", "Hierklickenfrmehrinformationen1");
+        QCOMPARE(open->text(), QStringLiteral("Hier klicken für mehr informationen"));
+        QCOMPARE(control(PageId(id), "conzero")->contextMenuPolicy(), Qt::CustomContextMenu);
+        open->trigger();
+        QCOMPARE(user->urls.size(), 1);
+        QCOMPARE(user->urls.first().path(), path);
+        QVERIFY(user->messages.isEmpty());
+        user->urlOpens = false;
+        open->trigger();
+        QCOMPARE(user->messages, QStringList{"Internetseite konnte nicht geöffnet werden!"});
+    }
+
+    void rectangularPicturesFromThePopupMenu()
+    {
+        const PageId p = PageId::Tre;
+        goTo(p);
+        QWidget *finished = control(p, "rechtpic"), *block = control(p, "styrstein"), *building = control(p, "beckenbau");
+        menuItem(p, "PopupMenu1", "BeckenimBau1")->trigger();
+        QVERIFY(finished->isHidden() && block->isHidden() && !building->isHidden());
+        menuItem(p, "PopupMenu1", "StyroporsteinimDetail1")->trigger();
+        QVERIFY(finished->isHidden() && !block->isHidden() && building->isHidden());
+        choose(p, {"b40x80"});  // any change returns to the finished pool
+        QVERIFY(!finished->isHidden() && block->isHidden() && building->isHidden());
+        QCOMPARE(textColour(control(p, "beckenrand")), QColor(Qt::red));
+
+        press(control(p, "f06"));  // the 0,6 mm liner is not offered here
+        QVERIFY(!control<QRadioButton>(p, "f06")->isChecked());
+    }
+
+    void hintsAndCaptionColoursFollowTheMouse()
+    {
+        const PageId p = PageId::Trd;
+        goTo(p);
+        QWidget *hint = control(p, "conzerocontext"), *note = control(p, "handlauf_txt");
+        QWidget *conzero = control(p, "conzero"), *stones = control(p, "beckenrand");
+        QVERIFY(!note->isHidden());  // until the mouse first moves over the page
+        mouseOnBackground(p, QEvent::MouseMove);
+        QVERIFY(note->isHidden());
+
+        moveMouseOver(conzero);
+        QVERIFY(!hint->isHidden());
+        moveMouseOver(control(p, "b35"));
+        QVERIFY(!note->isHidden());
+        QCOMPARE(textColour(conzero), QColor(0, 0, 128));
+        QCOMPARE(textColour(stones), QColor(Qt::yellow));
+        mouseOnBackground(p, QEvent::MouseMove);
+        QVERIFY(hint->isHidden() && note->isHidden());
+
+        mouseOnBackground(p, QEvent::MouseButtonPress);
+        QCOMPARE(textColour(conzero), QColor(Qt::cyan));
+        mouseOnBackground(p, QEvent::MouseButtonRelease);
+        QCOMPARE(textColour(stones), QColor(Qt::red));
+        QCOMPARE(textColour(conzero), QColor(0, 0, 128));
+
+        moveMouseOver(control(PageId::Tol, "conzero"));  // the oval page's hint is Label2
+        QVERIFY(!control(PageId::Tol, "Label2")->isHidden());
+    }
+
+    void fontStepsWithoutBound()
+    {
+        for (PageId p : {PageId::Trd, PageId::Tol, PageId::Tat, PageId::Tre}) {
+            auto size = [p](const char *name) { return control(p, name)->font().pointSize(); };
+            const int panel = size("Panel4"), list = size("zus"), own = page(p)->client()->font().pointSize();
+            QCOMPARE(size("Panel3"), panel);
+            QAction *larger = page(p)->findChild<QAction *>("N1"), *smaller = page(p)->findChild<QAction *>("N2");
+            for (int i = 0; i < 10; ++i)
+                larger->trigger();
+            QCOMPARE(size("Panel3"), panel + 10);
+            QCOMPARE(size("Panel4"), panel + 10);
+            QCOMPARE(size("Panel5"), panel + 11);  // takes the new liner size plus one
+            QCOMPARE(size("zus"), list + 10);
+            QCOMPARE(page(p)->client()->font().pointSize(), own + 10);
+
+            // Far below what can be shown, and back again step by step.
+            for (int i = 0; i < 10 + 3 * panel; ++i)
+                smaller->trigger();
+            QCOMPARE(size("Panel4"), 1);
+            for (int i = 0; i < 3 * panel; ++i)
+                larger->trigger();
+            QCOMPARE(size("Panel4"), panel);
+            QCOMPARE(size("zus"), list);
+        }
+    }
+};
+
+QTEST_MAIN(PoolPagesTest)
+#include "tst_poolpages.moc"
