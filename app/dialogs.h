@@ -1,11 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QPrinter;
 class QUrl;
 class QWidget;
 
 namespace app {
+
+// A file dialog as a page declares it.
+struct FileDialogSetup
+{
+    QString name;             // object name of the dialog
+    QString title;
+    QStringList nameFilters;  // Qt name filters, "Texte (*.txt)"
+    QString defaultSuffix;    // added to a name typed without one
+};
 
 // The program's dialogs and its one request to the desktop, in one place so that
 // every page asks the same way and tests can answer in the user's stead.
@@ -22,6 +33,11 @@ public:
     virtual void error(QWidget *parent, const QString &text);
     // Asks the desktop to open a web address in the default browser; false on failure.
     virtual bool openUrl(const QUrl &url);
+    // File dialogs: the chosen path, or an empty text when the user cancels.
+    virtual QString saveFileName(QWidget *parent, const FileDialogSetup &setup);
+    virtual QString openFileName(QWidget *parent, const FileDialogSetup &setup);
+    // Print dialog named `name`: true when the user confirms; the choice is made on `printer`.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer, const QString &name);
 };
 
 Dialogs &dialogs();

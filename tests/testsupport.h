@@ -31,6 +31,10 @@ public:
         urls << url;
         return urlOpens;
     }
+    // A test that does not answer the file and print dialogs cancels them.
+    QString saveFileName(QWidget *, const app::FileDialogSetup &) override { return {}; }
+    QString openFileName(QWidget *, const app::FileDialogSetup &) override { return {}; }
+    bool choosePrinter(QWidget *, QPrinter &, const QString &) override { return false; }
 
     QStringList messages, confirmations, errors;
     QList<QUrl> urls;

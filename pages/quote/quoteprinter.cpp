@@ -1,0 +1,114 @@
+#include "quoteprinter.h"
+
+#include "app/dealer.h"
+#include "app/errors.h"
+
+#include <QPrinter>
+
+#include <cerrno>
+
+namespace quote {
+
+namespace {
+const QString indent(10, u' ');
+const QString blank = QStringLiteral(" ");
+} // namespace
+
+QList<PrintLine> quoteDocument(const QStringList &list)
+{
+    // The first line is the document header, which is always empty, in small print.
+    QList<PrintLine> doc{{8, QString()}};
+    auto add = [&doc](const QString &text) { doc.append({12, text}); };
+
+    add(blank);
+    add(blank);
+    add(QString(50, u' ') + app::dealer::maker);
+    add(QString(60, u' ') + QStringLiteral("Nixaro"));
+    add(blank);
+    add(indent + app::dealer::street);
+    add(indent + app::dealer::town);
+    add(indent + QStringLiteral("Tel.: ") + app::dealer::phone);
+    add(QStringLiteral("Email: ") + app::dealer::emails.join(QStringLiteral(" / ")));
+    add(QStringLiteral("Homepage: ") + app::dealer::website);
+    for (int i = 0; i < 3; ++i)
+        add(blank);
+    for (const QString &line : list) {
+        add(indent + line);
+        add(blank);
+    }
+    add(indent + blank);
+    add(blank);
+    add(indent + QStringLiteral("Unverbindliche Preisangaben inkl. MwSt."));
+    add(indent + QStringLiteral("Technische Änderungen vorbehalten."));
+    add(blank);
+    add(indent + blank);
+    add(indent + QStringLiteral("Wir bedanken uns für den Download unseres Programmes."));
+    return doc;
+}
+
+LinePrinter::LinePrinter(QPrinter &printer) : m_printer(printer) {}
+
+LinePrinter::~LinePrinter()
+{
+    if (m_painter.isActive()) {
+        m_printer.abort();
+        m_painter.end();
+    }
+}
+
+void LinePrinter::check(bool ok)
+{
+    if (ok && m_printer.printerState() != QPrinter::Error)
+        return;
+    // The platform's error number where the failing call left one.
+    const int code = errno ? errno : EIO;
+    throw app::Error(QStringLiteral("I/O error %1").arg(code));
+}
+
+void LinePrinter::open()
+{
+    errno = 0;
+    check(m_painter.begin(&m_printer));
+    m_y = 0;
+}
+
+void LinePrinter::setFont(const QString &family, int points)
+{
+    QFont font(family);
+    font.setPointSize(points);
+    m_painter.setFont(font);
+}
+
+void LinePrinter::writeLine(const QString &text)
+{
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    const int pageHeight = m_painter.device()->height();
+    if (m_y > 0 && m_y + metrics.lineSpacing() > pageHeight) {
+        errno = 0;
+        check(m_printer.newPage());
+        m_y = 0;
+    }
+    errno = 0;
+    m_painter.drawText(QPoint(0, m_y + metrics.ascent()), text);
+    check(true);
+    m_y += metrics.lineSpacing();
+}
+
+void LinePrinter::close()
+{
+    errno = 0;
+    check(m_painter.end());
+}
+
+void printQuote(QPrinter &printer, const QStringList &list)
+{
+    LinePrinter device(printer);
+    device.open();
+    for (const PrintLine &line : quoteDocument(list)) {
+        device.setFont(QStringLiteral("Arial"), line.points);
+        device.writeLine(line.text);
+    }
+    device.close();
+}
+
+} // namespace quote

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QPainter>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+
+namespace quote {
+
+// One line of the printed quote and its size in points (the font is Arial throughout).
+struct PrintLine
+{
+    int points;
+    QString text;
+    bool operator==(const PrintLine &) const = default;
+};
+
+// The printed quote: letterhead, every list line followed by a blank line, closing.
+QList<PrintLine> quoteDocument(const QStringList &list);
+
+// A printer used as a text device: whole lines one below the other, each in the font
+// set last, a new page when the next line does not fit. Every step is checked; a
+// failure throws app::Error "I/O error <code>". A job left unfinished is aborted.
+class LinePrinter
+{
+public:
+    explicit LinePrinter(QPrinter &printer);
+    ~LinePrinter();
+    LinePrinter(const LinePrinter &) = delete;
+    LinePrinter &operator=(const LinePrinter &) = delete;
+
+    void open();
+    void setFont(const QString &family, int points);
+    void writeLine(const QString &text);
+    void close();
+
+private:
+    void check(bool ok);
+
+    QPrinter &m_printer;
+    QPainter m_painter;
+    int m_y = 0;  // top of the next line, in device pixels from the top of the printable area
+};
+
+// Prints the quote list on the chosen printer; throws app::Error when the printer fails.
+void printQuote(QPrinter &printer, const QStringList &list);
+
+} // namespace quote

@@ -1,0 +1,186 @@
+// The printed quote, and the walk from a round pool to a saved and printed quote.
+#include "testsupport.h"
+
+#include "app/dealer.h"
+#include "app/mainmenu.h"
+#include "pages/quote/quoteprinter.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace app;
+using namespace testing;
+using quote::PrintLine;
+
+namespace {
+
+// The user at the print and file dialogs; the printer chosen is a PDF file.
+class PrintingUser : public FakeDialogs
+{
+public:
+    bool choosePrinter(QWidget *, QPrinter &printer, const QString &name) override
+    {
+        printDialogs << name;
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+    QString saveFileName(QWidget *, const FileDialogSetup &) override { return quoteFile; }
+    QString openFileName(QWidget *, const FileDialogSetup &) override { return quoteFile; }
+    QString pdf, quoteFile;
+    QStringList printDialogs;
+};
+
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The lines that carry text, blanks evened out: pdftotext places words by position,
+// so runs of blanks do not come back as they were printed.
+QStringList reading(const QStringList &lines)
+{
+    QStringList read;
+    for (const QString &line : lines)
+        if (!line.trimmed().isEmpty())
+            read << line.simplified();
+    return read;
+}
+QStringList readPdf(const QString &pdf) { return reading(pdfText(pdf).split(QRegularExpression("[\n\f]"))); }
+QStringList expectedReading(const QStringList &list)
+{
+    QStringList lines;
+    for (const PrintLine &line : quote::quoteDocument(list))
+        lines << line.text;
+    return reading(lines);
+}
+
+QListWidget *list() { return control<QListWidget>(PageId::Tsave, "ur"); }
+
+void trigger(const char *entry)
+{
+    page(PageId::Tsave)->findChild<QAction *>(QString::fromLatin1(entry))->trigger();
+}
+
+} // namespace
+
+class PrintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { startProgram(); }
+    void cleanupTestCase() { destroyPages(); }
+
+    void documentLines()
+    {
+        const QString indent(10, ' ');
+        const QList<PrintLine> expected = {
+            {8, ""}, {12, " "}, {12, " "},
+            {12, QString(50, ' ') + "Marvasten Reinigungs- und Pooltechnik"}, {12, QString(60, ' ') + "Nixaro"},
+            {12, " "}, {12, indent + dealer::street}, {12, indent + dealer::town},
+            {12, indent + "Tel.: " + dealer::phone}, {12, "Email: " + dealer::emails.join(" / ")},
+            {12, "Homepage: " + dealer::website}, {12, " "}, {12, " "}, {12, " "},
+            {12, indent + "Zeile"}, {12, " "}, {12, indent}, {12, " "},  // the list, double-spaced
+            {12, indent + " "}, {12, " "}, {12, indent + "Unverbindliche Preisangaben inkl. MwSt."},
+            {12, indent + "Technische Änderungen vorbehalten."}, {12, " "}, {12, indent + " "},
+            {12, indent + "Wir bedanken uns für den Download unseres Programmes."}};
+        QCOMPARE(quote::quoteDocument({"Zeile", ""}), expected);
+    }
+
+    void printedLinesReadBackInOrder_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("severalPages");
+        QTest::newRow("empty list") << QStringList() << false;
+        QTest::newRow("two blocks") << QStringList{" ", "     Rundbecken", "Set:  89,00 €", "", "     Ovalformbecken"}
+                                    << false;
+        QStringList many;
+        for (int i = 1; i <= 90; ++i)
+            many << QString("Zeile %1").arg(i);
+        QTest::newRow("several pages") << many << true;
+    }
+    void printedLinesReadBackInOrder()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, severalPages);
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("angebot.pdf"));
+        quote::printQuote(printer, lines);
+        QCOMPARE(readPdf(printer.outputFileName()), expectedReading(lines));
+        QCOMPARE(pdfText(printer.outputFileName()).count('\f') > 1, severalPages);
+    }
+
+    void printingFromTheOptionsPage_data()
+    {
+        QTest::addColumn<QString>("pdfName");  // empty: the user cancels
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("cancelled") << "" << false;
+        QTest::newRow("to a PDF file") << "angebot.pdf" << true;
+        QTest::newRow("printer cannot start") << "weg/angebot.pdf" << false;
+    }
+    void printingFromTheOptionsPage()
+    {
+        QFETCH(QString, pdfName);
+        QFETCH(bool, printed);
+        QTemporaryDir dir;
+        PrintingUser user;
+        user.pdf = pdfName.isEmpty() ? QString() : dir.filePath(pdfName);
+        list()->clear();
+        list()->addItems({"Zeile eins", "Zeile zwei"});
+        trigger("Drucken1");
+        QCOMPARE(user.printDialogs, QStringList{"PrintDialog1"});
+        QCOMPARE(QFile::exists(user.pdf), printed);
+        const bool failed = !pdfName.isEmpty() && !printed;
+        QCOMPARE(user.errors.size(), failed ? 1 : 0);
+        if (failed)
+            QVERIFY2(user.errors[0].startsWith("I/O error "), qPrintable(user.errors[0]));
+        if (printed)
+            QCOMPARE(readPdf(user.pdf), expectedReading({"Zeile eins", "Zeile zwei"}));
+    }
+
+    // A customer picks a round pool, goes on to the options page through the menu,
+    // shows the summary, saves it, opens it again and prints it.
+    void walkFromRoundPoolToPrintedQuote()
+    {
+        QTemporaryDir dir;
+        PrintingUser user;
+        user.quoteFile = dir.filePath("angebot.nxr");
+        user.pdf = dir.filePath("angebot.pdf");
+        list()->clear();
+
+        clickOn(control(PageId::Tbg, "Label1"));  // "Rundformbecken"
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Trd)));
+        goToEntry(page(PageId::Trd), GoTo::Optionen)->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsave)));
+        clickOn(control<QAbstractButton>(PageId::Tsave, "Button3"));
+        QCOMPARE(list()->item(1)->text(), QString(26, ' ') + "Rundbecken");
+        QStringList summary;
+        for (int i = 0; i < list()->count(); ++i)
+            summary << list()->item(i)->text();
+
+        trigger("Speichern1");
+        list()->clear();
+        trigger("ffnen1");
+        QCOMPARE(list()->count(), summary.size());
+        trigger("Drucken1");
+        QCOMPARE(user.messages + user.errors, QStringList());
+        const QStringList printed = readPdf(user.pdf);
+        QCOMPARE(printed, expectedReading(summary));
+        QVERIFY(printed.contains("Rundbecken"));
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "tst_print.moc"
