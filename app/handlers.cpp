@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "errors.h"
+#include "navigation.h"
 #include "numbertext.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -41,6 +43,7 @@ public:
     Handler click, doubleClick, change, enter, leave;
     MouseHandler move, down, up;
     bool connected = false;  // the control's own signal leads here once, whatever the handler
+    bool keyboardClicks = false;  // Enter and Space click a control that is no button
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -76,6 +79,14 @@ protected:
         case QEvent::MouseMove:
             fire(move, event);
             break;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (keyboardClicks && click && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+                runGuarded(click, m_widget);
+                return true;
+            }
+            break;
+        }
         case QEvent::Enter:
             if (enter)
                 runGuarded(enter, m_widget);
@@ -117,7 +128,7 @@ bool firesOnStateChange(QAbstractButton *button, bool checked)
 
 void runGuarded(const Handler &handler, QWidget *context) noexcept
 {
-    QWidget *parent = context ? context->window() : QApplication::activeWindow();
+    QWidget *parent = pageOf(context);
     try {
         handler();
     } catch (const Error &e) {
@@ -209,16 +220,23 @@ void onChange(QComboBox *combo, Handler handler)
 
 void onTriggered(QAction *action, Handler handler)
 {
-    QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] {
-        runGuarded(handler);
+    QObject::connect(action, &QAction::triggered, action, [action, handler = std::move(handler)] {
+        runGuarded(handler, pageOf(action));
     });
 }
 
 void onTimer(QTimer *timer, Handler handler)
 {
-    QObject::connect(timer, &QTimer::timeout, timer, [handler = std::move(handler)] {
-        runGuarded(handler);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handler = std::move(handler)] {
+        runGuarded(handler, pageOf(timer));
     });
+}
+
+void clickableByKeyboard(QWidget *widget)
+{
+    // Tab only: a mouse click on the control must not move the focus there.
+    widget->setFocusPolicy(Qt::TabFocus);
+    Hooks::of(widget)->keyboardClicks = true;
 }
 
 void setPopupMenu(QWidget *widget, QMenu *menu)

@@ -41,6 +41,9 @@ void onChange(QLineEdit *edit, Handler handler);
 void onChange(QComboBox *combo, Handler handler);
 void onTriggered(QAction *action, Handler handler);
 void onTimer(QTimer *timer, Handler handler);
+// A label or picture that a click acts on also takes the focus by Tab, and Enter or
+// Space then do what the click does.
+void clickableByKeyboard(QWidget *widget);
 // A right click on the widget opens the popup menu.
 void setPopupMenu(QWidget *widget, QMenu *menu);
 

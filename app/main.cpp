@@ -1,5 +1,5 @@
+#include "app/application.h"
 #include "app/navigation.h"
-#include "app/page.h"
 #include "app/pageset.h"
 
 #include <QApplication>
@@ -7,8 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Nixaro"));
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    app::setUpApplication();
 
     app::createPages();
     // Showing the main window runs the welcome page's show and activation handlers,

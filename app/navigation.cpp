@@ -3,6 +3,9 @@
 #include "dialogs.h"
 #include "page.h"
 
+#include <QApplication>
+#include <QMenu>
+
 #include <array>
 
 namespace app {
@@ -51,10 +54,27 @@ void showOpenPoolPage()
             showPage(id);
 }
 
+bool userWantsToEnd(QWidget *parent)
+{
+    return dialogs().confirm(pageOf(parent),
+                             QStringLiteral("Programm wirklich Beenden? Nicht gespeicherte Daten gehen verloren !"));
+}
+
 void confirmExit(QWidget *parent)
 {
-    if (dialogs().confirm(parent, QStringLiteral("Programm wirklich Beenden? Nicht gespeicherte Daten gehen verloren !")))
-        mainWindow()->close();
+    if (userWantsToEnd(parent))
+        mainWindow()->closeConfirmed();
+}
+
+QWidget *pageOf(const QObject *object)
+{
+    // A drop-down menu is a window of its own; its entries belong to the page of its menu bar.
+    for (const QObject *o = object; o; o = o->parent()) {
+        const auto *widget = qobject_cast<const QWidget *>(o);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu *>(widget))
+            return const_cast<QWidget *>(widget);
+    }
+    return QApplication::activeWindow();
 }
 
 } // namespace app

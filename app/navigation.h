@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 class QWidget;
 
 namespace app {
@@ -49,5 +50,11 @@ void showOpenPoolPage();
 
 // "Programm wirklich Beenden?": only Yes closes the main window and ends the program.
 void confirmExit(QWidget *parent);
+// The exit question alone: true when the user answers Yes.
+bool userWantsToEnd(QWidget *parent);
+
+// The page a control, a menu or a menu entry belongs to: the window a message about it
+// stands over. The active page when there is none.
+QWidget *pageOf(const QObject *object);
 
 } // namespace app

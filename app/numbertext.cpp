@@ -3,7 +3,7 @@
 #include "errors.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace app {
@@ -21,8 +21,12 @@ struct Decimal
 
 Decimal decimalDigits(Number value, int significant)
 {
+    // to_chars, unlike printf, ignores the process locale: a German locale would
+    // otherwise put its own decimal comma into the digits.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", significant - 1, value);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific,
+                                       significant - 1);
+    *written.ptr = '\0';
     // buffer: [-]d.ddddde[+-]xx
     Decimal d;
     const char *p = buffer;

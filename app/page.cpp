@@ -120,10 +120,23 @@ bool Page::eventFilter(QObject *watched, QEvent *e)
     return QMainWindow::eventFilter(watched, e);
 }
 
+void Page::closeConfirmed()
+{
+    m_exitConfirmed = true;
+    close();
+    m_exitConfirmed = false;
+}
+
 void Page::closeEvent(QCloseEvent *e)
 {
+    // Closing the main window ends the program; every other page is only hidden. The
+    // window manager's close of the main window asks first, as "&Beenden" does, so that
+    // an unsaved quote list is not lost by a stray Alt+F4.
+    if (this == mainWindow() && !m_exitConfirmed && !userWantsToEnd(this)) {
+        e->ignore();
+        return;
+    }
     QMainWindow::closeEvent(e);
-    // Closing the main window ends the program; every other page is only hidden.
     if (e->isAccepted() && this == mainWindow())
         QApplication::quit();
 }

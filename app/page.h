@@ -31,6 +31,9 @@ public:
     // Menu "+" (F2) and " -" (F1): font steps of the page's text areas; most pages have none.
     virtual void fontStep(int points);
 
+    // Closes the main window after the user confirmed the exit: the program ends.
+    void closeConfirmed();
+
     static const QColor pageBlue;
 
 protected:
@@ -50,6 +53,7 @@ private:
     QWidget *m_client;
     Frame m_frame;
     bool m_placed = false;
+    bool m_exitConfirmed = false;
 };
 
 } // namespace app

@@ -60,7 +60,13 @@ void PictureBox::paintEvent(QPaintEvent *)
                                                  Qt::SmoothTransformation));
         m_scaled.setDevicePixelRatio(devicePixelRatioF());
     }
-    QPainter(this).drawPixmap(0, 0, m_scaled);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_scaled);
+    // A picture that takes the focus (a link) shows it with a frame.
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::yellow, 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 // Measurements side by side in one run: what start-up costs, what decoding every
 // picture at start-up would add, libjpeg against Qt's own JPEG reader, and the
 // number texts against QLocale. Run with `make bench` (offscreen).
+#include "app/application.h"
 #include "app/jpeg.h"
 #include "app/navigation.h"
 #include "app/numbertext.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    app::setUpApplication();
 
     QList<QByteArray> jpegs;
     for (QDirIterator it(QStringLiteral(":/assets"), QDirIterator::Subdirectories); it.hasNext();) {

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Nixaro need.
-# Only missing packages are installed, so a prepared machine starts at once.
+# Installs the Debian packages that building, running and testing Nixaro need, and the
+# German (and French) locales the test suite runs under. Only what is missing is
+# installed, so a prepared machine starts at once.
 set -euo pipefail
 
 packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets, moc/uic/rcc
+  qt6-translations-l10n                       # German texts of Qt's own dialogs
   libjpeg-dev                                 # picture decoding
   fonts-liberation                            # Arial metrics for the German captions
+  locales                                     # de_DE.UTF-8 and fr_FR.UTF-8 for the tests
   xvfb xauth                                  # screenshots in a real X server
   poppler-utils                               # pdftotext: the printed quote is read back in tests
 )
+locales=(de_DE.UTF-8 fr_FR.UTF-8)
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,11 +25,25 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# `locale -a` spells UTF-8 as "utf8".
+absent=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || absent+=("$l")
+done
+if [ ${#absent[@]} -gt 0 ]; then
+  echo "Generating locales: ${absent[*]}"
+  for l in "${absent[@]}"; do
+    if grep -q "^# *$l UTF-8" /etc/locale.gen; then
+      $sudo sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    elif ! grep -q "^$l UTF-8" /etc/locale.gen; then
+      echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  $sudo locale-gen >/dev/null
+fi

@@ -2,6 +2,7 @@
 
 // Shared by the tests: a stand-in for the user at the program's dialogs, and the
 // start of the program as main() does it.
+#include "app/application.h"
 #include "app/dialogs.h"
 #include "app/navigation.h"
 #include "app/page.h"
@@ -13,19 +14,32 @@
 #include <QTest>
 #include <QUrl>
 
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+
 class FakeDialogs : public app::Dialogs
 {
 public:
     FakeDialogs() { app::setDialogs(this); }
     ~FakeDialogs() override { app::setDialogs(nullptr); }
 
-    void message(QWidget *, const QString &text) override { messages << text; }
-    bool confirm(QWidget *, const QString &text) override
+    void message(QWidget *parent, const QString &text) override
+    {
+        messages << text;
+        parents << parent;
+    }
+    bool confirm(QWidget *parent, const QString &text) override
     {
         confirmations << text;
+        parents << parent;
         return answerYes;
     }
-    void error(QWidget *, const QString &text) override { errors << text; }
+    void error(QWidget *parent, const QString &text) override
+    {
+        errors << text;
+        parents << parent;
+    }
     bool openUrl(const QUrl &url) override
     {
         urls << url;
@@ -38,6 +52,7 @@ public:
 
     QStringList messages, confirmations, errors;
     QList<QUrl> urls;
+    QList<QWidget *> parents;  // the window each message, question and error stood over
     bool answerYes = false;
     bool urlOpens = true;
 };
@@ -110,3 +125,32 @@ inline void doubleClickOn(QWidget *widget)
 }
 
 } // namespace testing
+
+namespace testing {
+
+// CTest runs every test under the C locale and under German ones (NIXARO_TEST_LOCALE
+// names it). A locale missing on the machine would quietly leave the C locale in
+// place and hide what the run is for, so it stops the test instead.
+inline void checkTestLocale()
+{
+    const char *wanted = std::getenv("NIXARO_TEST_LOCALE");
+    if (!wanted || !std::strcmp(wanted, "C"))
+        return;
+    const char *numeric = std::setlocale(LC_NUMERIC, nullptr);
+    if (!numeric || std::strcmp(numeric, wanted) != 0)
+        qFatal("locale %s is not installed (LC_NUMERIC is %s)", wanted, numeric ? numeric : "?");
+}
+
+} // namespace testing
+
+// The tests' main(): the application as the program sets it up, in the locale of the run.
+#define NIXARO_TEST_MAIN(TestObject)                                                                          \
+    int main(int argc, char *argv[])                                                                          \
+    {                                                                                                         \
+        QApplication application(argc, argv);                                                                 \
+        testing::checkTestLocale();                                                                           \
+        app::setUpApplication();                                                                              \
+        TestObject test;                                                                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                               \
+    }

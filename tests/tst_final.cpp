@@ -107,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FinalTest)
+NIXARO_TEST_MAIN(FinalTest)
 #include "tst_final.moc"

@@ -255,5 +255,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HandlersTest)
+NIXARO_TEST_MAIN(HandlersTest)
 #include "tst_handlers.moc"

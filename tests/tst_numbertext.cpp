@@ -1,4 +1,6 @@
 // Number texts with decimal comma, and the byte-wise order of texts.
+#include "testsupport.h"
+
 #include "app/codepage.h"
 #include "app/errors.h"
 #include "app/numbertext.h"
@@ -178,5 +180,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(NumberTextTest)
+NIXARO_TEST_MAIN(NumberTextTest)
 #include "tst_numbertext.moc"

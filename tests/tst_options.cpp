@@ -315,5 +315,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OptionsTest)
+NIXARO_TEST_MAIN(OptionsTest)
 #include "tst_options.moc"

@@ -535,5 +535,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PoolPagesTest)
+NIXARO_TEST_MAIN(PoolPagesTest)
 #include "tst_poolpages.moc"

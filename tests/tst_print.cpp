@@ -6,7 +6,9 @@
 #include "pages/quote/quoteprinter.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -150,6 +152,33 @@ private slots:
             QCOMPARE(readPdf(user.pdf), expectedReading({"Zeile eins", "Zeile zwei"}));
     }
 
+    void printJobIsNamedAndProposesItsPdfInTheDocumentsFolder()
+    {
+        QTemporaryDir home;
+        QDir(home.path()).mkdir("Documents");
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        quote::setUpQuotePrinter(printer);
+        qputenv("HOME", oldHome);
+        QCOMPARE(printer.docName(), QStringLiteral("Nixaro-Angebot"));
+        QCOMPARE(QFileInfo(printer.outputFileName()).fileName(), QStringLiteral("Nixaro-Angebot.pdf"));
+        QCOMPARE(QFileInfo(printer.outputFileName()).dir().dirName(), QStringLiteral("Documents"));
+
+        // The printed PDF carries the document name as its title.
+        QTemporaryDir dir;
+        PrintingUser user;
+        user.pdf = dir.filePath("angebot.pdf");
+        list()->clear();
+        list()->addItems({"Zeile eins"});
+        trigger("Drucken1");
+        QProcess info;
+        info.start("pdfinfo", {user.pdf});
+        info.waitForFinished(20000);
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Title: +Nixaro-Angebot")));
+    }
+
     // A customer picks a round pool, goes on to the options page through the menu,
     // shows the summary, saves it, opens it again and prints it.
     void walkFromRoundPoolToPrintedQuote()
@@ -182,5 +211,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintTest)
+NIXARO_TEST_MAIN(PrintTest)
 #include "tst_print.moc"

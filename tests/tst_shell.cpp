@@ -357,6 +357,75 @@ private slots:
         closePage(PageId::Tbrs);
     }
 
+    // Alt+F4 or the window manager's close on the welcome page asks as "&Beenden" does.
+    void windowManagerCloseOfTheMainWindowAsksFirst()
+    {
+        FakeDialogs user;
+        goTo(PageId::Tsave);
+        goTo(PageId::Tbg);
+        QVERIFY(!page(PageId::Tbg)->close());
+        QCOMPARE(user.confirmations,
+                 QStringList{"Programm wirklich Beenden? Nicht gespeicherte Daten gehen verloren !"});
+        QCOMPARE(user.parents, QList<QWidget *>{page(PageId::Tbg)});
+        QVERIFY(isShowing(PageId::Tbg));
+        QVERIFY(isShowing(PageId::Tsave));
+
+        user.answerYes = true;
+        page(PageId::Tbg)->close();
+        QVERIFY(!isShowing(PageId::Tbg));
+        goTo(PageId::Tbg);  // the test goes on with the program
+        closePage(PageId::Tsave);
+    }
+
+    void otherPagesCloseWithoutAQuestion()
+    {
+        FakeDialogs user;
+        goTo(PageId::TLeitern);
+        QVERIFY(page(PageId::TLeitern)->close());
+        QVERIFY(!isShowing(PageId::TLeitern));
+        QVERIFY(user.confirmations.isEmpty());
+    }
+
+    // The question from "&Datei" / "&Beenden" stands over its page, not over the closed
+    // drop-down menu, and it speaks German.
+    void exitQuestionIsGermanAndCentredOverItsPage()
+    {
+        goTo(PageId::TLeitern);
+        Page *ladders = page(PageId::TLeitern);
+        ladders->move(40, 30);
+        QWidget *parent = nullptr;
+        QPoint boxCentre;
+        QStringList buttons;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            parent = box->parentWidget();
+            boxCentre = box->frameGeometry().center();
+            for (QAbstractButton *b : box->buttons())
+                buttons << b->text();
+            box->button(QMessageBox::No)->click();
+        });
+        ladders->findChild<QAction *>("Beenden1")->trigger();
+        QCOMPARE(parent, ladders);
+        QVERIFY2((boxCentre - ladders->frameGeometry().center()).manhattanLength() < 40,
+                 qPrintable(QStringLiteral("%1,%2").arg(boxCentre.x()).arg(boxCentre.y())));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"&Ja", "&Nein"}));
+        QVERIFY(isShowing(PageId::Tbg));
+        closePage(PageId::TLeitern);
+    }
+
+    void everyMessageStandsOverThePageThatAsked()
+    {
+        FakeDialogs user;
+        goTo(PageId::Tsave);
+        page(PageId::Tsave)->findChild<QAction *>("Speichern1")->trigger();  // cancelled: a message
+        clickOn(control<QAbstractButton>(PageId::Tsave, "Button6"));       // "Programm &Beenden"
+        QCOMPARE(user.parents, (QList<QWidget *>{page(PageId::Tsave), page(PageId::Tsave)}));
+        closePage(PageId::Tsave);
+    }
+
     void exitAsksAndOnlyYesEnds()
     {
         FakeDialogs user;
@@ -374,5 +443,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ShellTest)
+NIXARO_TEST_MAIN(ShellTest)
 #include "tst_shell.moc"

@@ -190,6 +190,64 @@ private slots:
         QCOMPARE(user.messages, QStringList{"Internetseite konnte nicht geöffnet werden!"});
     }
 
+    void tabVisitsTheShapesInfoAndLinksWithAVisibleMark()
+    {
+        Page *welcomePage = page(PageId::Tbg);
+        QWidget *start = welcome("Label1");
+        start->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, (QStringList{"Label1", "Label6", "Label7", "Label2", "Label3", "Image1", "Label4", "Label1"}));
+        for (const char *name : {"Label1", "Label3", "Label4"})
+            QVERIFY2(welcome(name)->styleSheet().contains(u"QLabel:focus"), name);
+        // A click leaves the focus where it was: the mouse behaviour is unchanged.
+        welcome("Label6")->setFocus(Qt::TabFocusReason);
+        clickOn(welcome("Label3"));
+        QCOMPARE(QApplication::focusWidget(), welcome("Label6"));
+        welcome<QWidget>("m")->hide();
+        QVERIFY(welcomePage->isActiveWindow());
+    }
+
+    void enterOrSpaceOnAShapeStartsTheWalk_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("poolPage");
+        QTest::newRow("Enter on the round shape") << "Label1" << int(Qt::Key_Return) << "Rundbecken" << int(PageId::Trd);
+        QTest::newRow("Space on the oval shape") << "Label6" << int(Qt::Key_Space) << "Ovalformbecken" << int(PageId::Tol);
+        QTest::newRow("keypad Enter on the rectangle") << "Label2" << int(Qt::Key_Enter) << "Rechteckbecken" << int(PageId::Tre);
+    }
+    void enterOrSpaceOnAShapeStartsTheWalk()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, key);
+        QFETCH(QString, stored);
+        QFETCH(int, poolPage);
+        QWidget *shape = welcome(qPrintable(label));
+        shape->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(shape, Qt::Key(key));
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId(poolPage))));
+        QCOMPARE(daten.beckenform, stored);
+    }
+
+    void enterOnInfoAndTheLinks()
+    {
+        FakeDialogs user;
+        welcome("Label3")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(welcome("Label3"), Qt::Key_Return);
+        QVERIFY(welcome("m")->isVisible());
+        welcome<QWidget>("m")->hide();
+        QTest::keyClick(welcome("Image1"), Qt::Key_Space);
+        QCOMPARE(user.urls, QList<QUrl>{dealer::websiteUrl});
+        QTest::keyClick(welcome("Label4"), Qt::Key_Return);
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tartikel)));
+        closePage(PageId::Tartikel);
+    }
+
     void furtherArticlesLink()
     {
         clickOn(welcome("Label4"));
@@ -198,5 +256,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WelcomeTest)
+NIXARO_TEST_MAIN(WelcomeTest)
 #include "tst_welcome.moc"

@@ -2,6 +2,7 @@
 //   nixaro_pageshot <PageClass> <out.png> [<control> ...]
 // Each further argument clicks the named control of that page first (a button, a
 // radio button, a check box or a label), so a configured page can be looked at.
+#include "app/application.h"
 #include "app/navigation.h"
 #include "app/page.h"
 #include "app/pageset.h"
@@ -13,7 +14,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    app::setUpApplication();
     if (argc < 3) {
         qWarning("usage: nixaro_pageshot <PageClass> <out.png> [<control> ...]");
         return 2;

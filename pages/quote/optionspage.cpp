@@ -200,8 +200,10 @@ void Tsave::ffnen1Click()
 // "&Datei" / "D&rucken"
 void Tsave::Drucken1Click()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        quote::setUpQuotePrinter(*m_printer);
+    }
     if (!dialogs().choosePrinter(this, *m_printer, QStringLiteral("PrintDialog1")))
         return;
     quote::printQuote(*m_printer, listLines());

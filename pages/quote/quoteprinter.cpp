@@ -3,7 +3,9 @@
 #include "app/dealer.h"
 #include "app/errors.h"
 
+#include <QDir>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -44,6 +46,21 @@ QList<PrintLine> quoteDocument(const QStringList &list)
     add(indent + blank);
     add(indent + QStringLiteral("Wir bedanken uns für den Download unseres Programmes."));
     return doc;
+}
+
+const QString documentName = QStringLiteral("Nixaro-Angebot");
+
+void setUpQuotePrinter(QPrinter &printer)
+{
+    printer.setDocName(documentName);
+    printer.setCreator(QStringLiteral("Nixaro"));
+    // With a real printer Qt proposes the PDF file itself, named after the document.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        printer.setOutputFileName(QDir(folder).filePath(documentName + QStringLiteral(".pdf")));
+    }
 }
 
 LinePrinter::LinePrinter(QPrinter &printer) : m_printer(printer) {}

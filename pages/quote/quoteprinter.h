@@ -44,6 +44,14 @@ private:
     int m_y = 0;  // top of the next line, in device pixels from the top of the printable area
 };
 
+// The document name of a print job of the quote ("Nixaro-Angebot"): the print queue
+// shows it, it is the title of a PDF, and the PDF file proposed is named after it.
+extern const QString documentName;
+
+// Prepares a printer for the quote: its document name and, where the only choice is a
+// PDF file, that file in the user's documents folder.
+void setUpQuotePrinter(QPrinter &printer);
+
 // Prints the quote list on the chosen printer; throws app::Error when the printer fails.
 void printQuote(QPrinter &printer, const QStringList &list);
 

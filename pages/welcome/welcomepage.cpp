@@ -55,6 +55,14 @@ Tbg::Tbg() : Page(QStringLiteral("Nixaro"), {784, 531}, Frame::None)
 
     onClick(ui.Label4, [] { showPage(PageId::Tartikel); });
     onClick(ui.Panel1, [] { showOpenPoolPage(); });
+
+    // The walk can start from the keyboard: Tab visits the shapes, "INFO" and the two
+    // links (the order is the form's), Enter or Space does what a click does.
+    for (QWidget *w : {static_cast<QWidget *>(ui.Label1), static_cast<QWidget *>(ui.Label6),
+                       static_cast<QWidget *>(ui.Label7), static_cast<QWidget *>(ui.Label2),
+                       static_cast<QWidget *>(ui.Label3), static_cast<QWidget *>(ui.Image1),
+                       static_cast<QWidget *>(ui.Label4)})
+        clickableByKeyboard(w);
 }
 
 void Tbg::FormShow()
