@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <string>
@@ -118,6 +119,64 @@ QString generalText(Number value)
     } else {
         out += d.digits.substr(0, d.exponent) + ',' + d.digits.substr(d.exponent);
     }
+    return QString::fromLatin1(out);
+}
+
+namespace {
+
+// Rounds the digits of d half away from zero so that `keep` digits stay (keep may be
+// zero or below: the value then rounds to zero or to one unit at that place).
+void roundDigits(Decimal &d, int keep)
+{
+    if (keep >= int(d.digits.size()))
+        return;
+    const bool up = keep >= 0 && d.digits[size_t(keep)] >= '5';
+    d.digits.resize(size_t(std::max(keep, 0)));
+    if (up) {
+        int i = keep - 1;
+        for (; i >= 0 && d.digits[size_t(i)] == '9'; --i)
+            d.digits[size_t(i)] = '0';
+        if (i >= 0) {
+            ++d.digits[size_t(i)];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.exponent;
+        }
+    }
+    if (d.digits.empty() || d.digits.find_first_not_of('0') == std::string::npos) {
+        d.digits = "0";
+        d.exponent = 1;
+        d.negative = false;
+    }
+}
+
+} // namespace
+
+QString numberText(Number value, int precision, int decimals)
+{
+    Decimal d = decimalDigits(value, 18);
+    roundDigits(d, precision);
+    roundDigits(d, d.exponent + decimals);
+    // value = 0.d1d2d3... * 10^exponent: the digits before the comma, then the decimals.
+    std::string whole = "0", fraction;
+    if (d.exponent > 0) {
+        whole = d.digits.substr(0, size_t(d.exponent));
+        whole.resize(size_t(d.exponent), '0');
+    }
+    for (int i = 0; i < decimals; ++i) {
+        const int at = d.exponent + i;
+        fraction += (at >= 0 && size_t(at) < d.digits.size()) ? d.digits[size_t(at)] : '0';
+    }
+    std::string grouped;
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            grouped += '.';
+        grouped += whole[i];
+    }
+    std::string out = d.negative ? "-" : "";
+    out += grouped;
+    if (decimals > 0)
+        out += ',' + fraction;
     return QString::fromLatin1(out);
 }
 

@@ -20,4 +20,10 @@ QString generalText(Number value);
 // on the decimal digits of the value.
 QString fixed2Text(Number value);
 
+// The display number format at a given precision: rounded half away from zero to
+// `precision` significant digits, written with `decimals` decimals, a decimal comma and
+// a point between thousands (114,33 at 4 and 2 shows "114,30"; 1200 shows "1.200,00").
+// Such a text with a thousands point does not read back with toNumber.
+QString numberText(Number value, int precision, int decimals);
+
 } // namespace app

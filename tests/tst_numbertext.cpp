@@ -119,6 +119,34 @@ private slots:
             QCOMPARE(fixed2Text(toNumber(QString::fromLatin1(t))), QString::fromLatin1(t));
     }
 
+    void writesTheDisplayFormat_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("shown");  // 4 significant digits, 2 decimals
+        QTest::newRow("water surface") << 19.6349540875 << "19,63";
+        QTest::newRow("fourth digit rounds, zeros follow") << 114.33 << "114,30";
+        QTest::newRow("half away from zero") << 12.125 << "12,13";
+        QTest::newRow("small") << 0.5 << "0,50";
+        QTest::newRow("below a cent") << 0.001 << "0,00";
+        QTest::newRow("zero") << 0.0 << "0,00";
+        QTest::newRow("thousands point") << 1200.0 << "1.200,00";
+        QTest::newRow("rounded above 1000") << 1234.5 << "1.235,00";
+        QTest::newRow("rounding carries a digit") << 9999.6 << "10.000,00";
+        QTest::newRow("millions") << 2345678.0 << "2.346.000,00";
+        QTest::newRow("negative") << -3.14159 << "-3,14";
+    }
+    void writesTheDisplayFormat()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, shown);
+        QCOMPARE(numberText(Number(value), 4, 2), shown);
+    }
+
+    void displayFormatWithAThousandsPointIsNoNumberText()
+    {
+        QVERIFY_THROWS_EXCEPTION(Error, toNumber(numberText(1200, 4, 2)));
+    }
+
     void comparesTextsByteWise_data()
     {
         QTest::addColumn<QString>("a");
