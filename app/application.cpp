@@ -23,6 +23,7 @@ void setUpApplication()
         QCoreApplication::installTranslator(qtTexts);
     else
         delete qtTexts;
+
 }
 
 } // namespace app

@@ -1,6 +1,9 @@
 #include "look.h"
 
+#include <QFontInfo>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace app {
@@ -27,6 +30,27 @@ QColor textColour(const QWidget *widget)
 {
     const auto match = colourRule.match(widget->styleSheet());
     return match.hasMatch() ? QColor(match.captured(2).trimmed()) : widget->palette().color(widget->foregroundRole());
+}
+
+void centreLines(QPlainTextEdit *memo)
+{
+    QTextOption centred = memo->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    memo->document()->setDefaultTextOption(centred);
+}
+
+SteppedFont::SteppedFont(QWidget *widget) : m_widget(widget)
+{
+    const int size = widget->font().pointSize();
+    m_points = size > 0 ? size : QFontInfo(widget->font()).pointSize();
+}
+
+void SteppedFont::setPoints(int points)
+{
+    m_points = points;
+    QFont font = m_widget->font();
+    font.setPointSize(qMax(1, points));
+    m_widget->setFont(font);
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QPlainTextEdit;
 class QWidget;
 
 namespace app {
@@ -10,5 +11,26 @@ namespace app {
 // controls are declared in the forms' style sheets).
 void setTextColour(QWidget *widget, const QColor &colour);
 QColor textColour(const QWidget *widget);
+
+// The lines of a memo centred, as the forms of several memos declare them.
+void centreLines(QPlainTextEdit *memo);
+
+// The font size of a control as the F2 / F1 steps change it: one point a press, without
+// bound. Qt shows no font below one point, so the size the steps left is kept apart from
+// the one shown, and stepping back up returns exactly to where the steps began.
+class SteppedFont
+{
+public:
+    SteppedFont() = default;
+    explicit SteppedFont(QWidget *widget);
+
+    int points() const { return m_points; }
+    void setPoints(int points);
+    void step(int points) { setPoints(m_points + points); }
+
+private:
+    QWidget *m_widget = nullptr;
+    int m_points = 0;
+};
 
 } // namespace app

@@ -1,6 +1,7 @@
 #include "mainmenu.h"
 
 #include "handlers.h"
+#include "menus.h"
 #include "navigation.h"
 #include "page.h"
 
@@ -89,27 +90,13 @@ void goTo(GoTo target)
     }
 }
 
-QMenu *addMenu(QMenuBar *bar, const char *objectName, const QString &title)
-{
-    QMenu *menu = bar->addMenu(title);
-    menu->setObjectName(QString::fromLatin1(objectName));
-    return menu;
-}
-
-QAction *addEntry(QMenu *menu, const char *objectName, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(objectName));
-    return action;
-}
-
 } // namespace
 
 QMenu *addGoToMenu(QMenuBar *bar, GoTo self, GoToCaptions captions)
 {
     QMenu *menu = addMenu(bar, "Gehezu1", QStringLiteral("&Gehe zu"));
     for (const GoToEntry &entry : entriesFor(captions)) {
-        QAction *action = addEntry(menu, entry.objectName, QString::fromUtf8(entry.caption));
+        QAction *action = addMenuEntry(menu, entry.objectName, QString::fromUtf8(entry.caption));
         action->setProperty("goTo", int(entry.target));
         if (entry.target == self) {
             // A checked entry that stays checked when chosen again.
@@ -134,7 +121,7 @@ QAction *goToEntry(Page *page, GoTo target)
 
 QAction *addExitEntry(QMenu *menu)
 {
-    QAction *exit = addEntry(menu, "Beenden1", QStringLiteral("&Beenden"));
+    QAction *exit = addMenuEntry(menu, "Beenden1", QStringLiteral("&Beenden"));
     onTriggered(exit, [menu] { confirmExit(menu->window()); });
     return exit;
 }
@@ -144,24 +131,15 @@ void installMainMenu(Page *page, const MainMenuOptions &options)
     QMenuBar *bar = page->menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu *file = addMenu(bar, "Datei1", QStringLiteral("&Datei"));
-    if (options.fileEntryIsBack) {
-        QAction *back = addEntry(file, "Zurck1", QStringLiteral("Zurück"));
-        onTriggered(back, [] {
-            closePage(PageId::Tsber);
-            showPage(PageId::Tsolar);
-        });
-    } else {
-        addExitEntry(file);
-    }
+    addExitEntry(addMenu(bar, "Datei1", QStringLiteral("&Datei")));
 
     addGoToMenu(bar, options.self, options.captions);
 
     QMenu *fonts = addMenu(bar, "Schriftgreanpassen1", QStringLiteral("Schriftgröße anpassen"));
     fonts->menuAction()->setVisible(false);
-    QAction *larger = addEntry(fonts, "N1", QStringLiteral("+"));
+    QAction *larger = addMenuEntry(fonts, "N1", QStringLiteral("+"));
     larger->setShortcut(Qt::Key_F2);
-    QAction *smaller = addEntry(fonts, "N2", QStringLiteral(" -"));
+    QAction *smaller = addMenuEntry(fonts, "N2", QStringLiteral(" -"));
     smaller->setShortcut(Qt::Key_F1);
     // Added to the page as well, so that the keys work while the menu is hidden.
     page->addAction(larger);

@@ -41,8 +41,6 @@ struct MainMenuOptions
 {
     GoTo self;  // checked, default entry
     GoToCaptions captions = GoToCaptions::Standard;
-    // "&Datei" holds "&Beenden" (confirmed exit); the sizing page has "Zurück" instead.
-    bool fileEntryIsBack = false;
 };
 
 // "&Gehe zu" with its entries bound to their pages; the page's own entry checked.
@@ -53,7 +51,8 @@ QAction *goToEntry(Page *page, GoTo target);
 // "&Beenden" in the given menu, asking before it ends the program.
 QAction *addExitEntry(QMenu *menu);
 
-// The main menu shared by the wizard pages: "&Datei", "&Gehe zu" and the hidden
+// The main menu shared by the wizard pages: "&Datei" with "&Beenden" ("Beenden1"),
+// "&Gehe zu" and the hidden
 // "Schriftgröße anpassen" whose "+" (F2) and " -" (F1) stay reachable by their keys.
 void installMainMenu(Page *page, const MainMenuOptions &options);
 

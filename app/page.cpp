@@ -2,6 +2,7 @@
 
 #include "handlers.h"
 #include "navigation.h"
+#include "textresource.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -77,6 +78,11 @@ bool Page::event(QEvent *e)
     case QEvent::Show:
         if (!e->spontaneous()) {
             if (!m_placed) {
+                // The look the pages share, under the forms' own style sheets. Set once
+                // the form stands: under a style sheet set earlier, new controls would
+                // not take their fonts from the frames they sit in.
+                static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
+                m_client->setStyleSheet(sharedLook);
                 adjustSize();
                 centre();
                 m_placed = true;

@@ -26,6 +26,11 @@ public:
     Page(const QString &caption, QSize clientSize, Frame frame = Frame::Single);
 
     QWidget *client() const { return m_client; }
+
+    // A control of the page's form by its object name; a missing required one is a
+    // fault of the form and stops the program.
+    template<typename T = QWidget>
+    T *find(const char *name, bool required = true) const;
     void setBackground(const QColor &colour);
 
     // Menu "+" (F2) and " -" (F1): font steps of the page's text areas; most pages have none.
@@ -55,5 +60,14 @@ private:
     bool m_placed = false;
     bool m_exitConfirmed = false;
 };
+
+template<typename T>
+T *Page::find(const char *name, bool required) const
+{
+    T *widget = m_client->findChild<T *>(QString::fromLatin1(name));
+    if (!widget && required)
+        qFatal("%s: no control %s", metaObject()->className(), name);
+    return widget;
+}
 
 } // namespace app

@@ -16,7 +16,7 @@ class FinalTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void cleanupTestCase() { destroyPages(); }
 

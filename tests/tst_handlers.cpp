@@ -52,7 +52,7 @@ class HandlersTest : public QObject
     QLineEdit *edit = nullptr;
     QStringList fired;
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         quietOffscreenNotes();

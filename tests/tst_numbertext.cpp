@@ -13,7 +13,7 @@ class NumberTextTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void readsDecimalComma_data()
     {
         QTest::addColumn<QString>("text");

@@ -76,7 +76,7 @@ class OptionsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         startProgram();

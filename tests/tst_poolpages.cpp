@@ -77,7 +77,7 @@ class PoolPagesTest : public QObject
 
     FakeDialogs *user = nullptr;
 
-private slots:
+private Q_SLOTS:
     // Every test finds the pages as the program creates them.
     void init()
     {

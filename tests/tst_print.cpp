@@ -79,7 +79,7 @@ class PrintTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void cleanupTestCase() { destroyPages(); }
 

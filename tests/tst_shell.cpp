@@ -45,7 +45,7 @@ class ShellTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void cleanupTestCase() { destroyPages(); }
 

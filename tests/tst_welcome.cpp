@@ -29,7 +29,7 @@ class WelcomeTest : public QObject
         QApplication::sendEvent(w, &e);
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void cleanupTestCase() { destroyPages(); }
     void init() { goTo(PageId::Tbg); }

@@ -3,18 +3,17 @@
 #include "app/daten.h"
 #include "app/dialogs.h"
 #include "app/handlers.h"
+#include "app/menus.h"
 #include "app/navigation.h"
 #include "app/numbertext.h"
 
 #include <QCheckBox>
-#include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextDocument>
 #include <QUrl>
 
 using namespace app;
@@ -27,27 +26,6 @@ const QString constructionSupplier = QStringLiteral("https://www.poolaufbau-ohne
 const QSize sampleSize(57, 41);
 const QSize enlargedSampleSize(177, 105);
 constexpr int zoomStep = 100;
-
-int pointSizeOf(const QWidget *widget)
-{
-    const int size = widget->font().pointSize();
-    return size > 0 ? size : QFontInfo(widget->font()).pointSize();
-}
-
-// Qt shows no font below one point; the steps themselves go on without bound.
-void setPointSize(QWidget *widget, int points)
-{
-    QFont font = widget->font();
-    font.setPointSize(qMax(1, points));
-    widget->setFont(font);
-}
-
-void centreLines(QPlainTextEdit *memo)
-{
-    QTextOption centred = memo->document()->defaultTextOption();
-    centred.setAlignment(Qt::AlignHCenter);
-    memo->document()->setDefaultTextOption(centred);
-}
 
 } // namespace
 
@@ -98,11 +76,11 @@ void PoolPage::wire()
     Panel6 = find<QWidget>("Panel6", false);
     Image2 = find<QWidget>("Image2", Panel6 != nullptr);
 
-    m_panel3 = find<QWidget>("Panel3");
-    m_panel4 = find<QWidget>("Panel4");
-    m_panel5 = find<QWidget>("Panel5");
-    m_fonts = {pointSizeOf(m_panel3), pointSizeOf(m_panel4), pointSizeOf(m_panel5), pointSizeOf(client()),
-               pointSizeOf(zus)};
+    m_panel3Font = SteppedFont(find("Panel3"));
+    m_panel4Font = SteppedFont(find("Panel4"));
+    m_panel5Font = SteppedFont(find("Panel5"));
+    m_pageFont = SteppedFont(client());
+    m_zusFont = SteppedFont(zus);
 
     for (QPlainTextEdit *memo : client()->findChildren<QPlainTextEdit *>())
         centreLines(memo);
@@ -114,7 +92,7 @@ void PoolPage::wire()
     onClick(beckenrand, [this] { beckenrandClick(); });
     if (conzero) {
         onClick(conzero, [this] { Button1Click(); });
-        addPopupMenu("conzero_hilfe",
+        addPopupMenu(this, "conzero_hilfe",
                      {{"Hierklickenfrmehrinformationen1", "Hier klicken für mehr informationen",
                        [this] { Hierklickenfrmehrinformationen1Click(); }}},
                      {conzero});
@@ -133,25 +111,10 @@ void PoolPage::wire()
         m_pictureHome = Panel6->geometry();
         onClick(Image2, [this] { Image2Click(); });
         onDoubleClick(Image2, [this] { Image2DblClick(); });
-        addPopupMenu("PopupMenu1",
+        addPopupMenu(this, "PopupMenu1",
                      {{"MehrinfoszumAufbau1", "Mehr info's zum Aufbau", [this] { MehrinfoszumAufbau1Click(); }}},
                      {Image2});
     }
-}
-
-QMenu *PoolPage::addPopupMenu(const char *name, std::initializer_list<MenuItem> items,
-                              std::initializer_list<QWidget *> widgets)
-{
-    auto *menu = new QMenu(this);
-    menu->setObjectName(QString::fromLatin1(name));
-    for (const MenuItem &item : items) {
-        QAction *action = menu->addAction(QString::fromUtf8(item.caption));
-        action->setObjectName(QString::fromLatin1(item.name));
-        onTriggered(action, item.handler);
-    }
-    for (QWidget *widget : widgets)
-        setPopupMenu(widget, menu);
-    return menu;
 }
 
 int PoolPage::chosen(const QList<QRadioButton *> &group) const
@@ -311,14 +274,9 @@ void PoolPage::samplesHome()
 
 void PoolPage::fontStep(int points)
 {
-    m_fonts.panel3 = m_fonts.panel4 + points;
-    m_fonts.panel4 += points;
-    m_fonts.panel5 = m_fonts.panel4 + points;
-    m_fonts.page += points;
-    m_fonts.zus += points;
-    setPointSize(m_panel3, m_fonts.panel3);
-    setPointSize(m_panel4, m_fonts.panel4);
-    setPointSize(m_panel5, m_fonts.panel5);
-    setPointSize(client(), m_fonts.page);
-    setPointSize(zus, m_fonts.zus);
+    m_panel3Font.setPoints(m_panel4Font.points() + points);
+    m_panel4Font.step(points);
+    m_panel5Font.setPoints(m_panel4Font.points() + points);
+    m_pageFont.step(points);
+    m_zusFont.step(points);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/look.h"
 #include "app/mainmenu.h"
 #include "app/page.h"
 #include "pooltables.h"
@@ -8,8 +9,6 @@
 #include <QList>
 #include <QRect>
 
-#include <functional>
-#include <initializer_list>
 
 class QCheckBox;
 class QLineEdit;
@@ -57,18 +56,6 @@ protected:
     // The edge-stone samples back to their place and size on the form.
     void samplesHome();
 
-    struct MenuItem
-    {
-        const char *name;
-        const char *caption;
-        std::function<void()> handler;
-    };
-    QMenu *addPopupMenu(const char *name, std::initializer_list<MenuItem> items,
-                        std::initializer_list<QWidget *> widgets);
-
-    template<typename T>
-    T *find(const char *name, bool required = true) const;
-
     const pool::Shape &shape;
 
     // Common controls; those a shape does not have stay nullptr.
@@ -101,19 +88,6 @@ private:
     QList<QRect> m_sampleHome;
     QRect m_pictureHome;
 
-    // Font sizes in points as the steps leave them; they may go below what can be shown.
-    struct FontSizes
-    {
-        int panel3 = 0, panel4 = 0, panel5 = 0, page = 0, zus = 0;
-    } m_fonts;
-    QWidget *m_panel3 = nullptr, *m_panel4 = nullptr, *m_panel5 = nullptr;
+    // F2 / F1 on the size, liner and height groups, the page and the summary list.
+    app::SteppedFont m_panel3Font, m_panel4Font, m_panel5Font, m_pageFont, m_zusFont;
 };
-
-template<typename T>
-T *PoolPage::find(const char *name, bool required) const
-{
-    T *widget = client()->findChild<T *>(QString::fromLatin1(name));
-    if (!widget && required)
-        qFatal("%s: no control %s", metaObject()->className(), name);
-    return widget;
-}

@@ -2,6 +2,7 @@
 
 #include "app/handlers.h"
 #include "app/look.h"
+#include "app/menus.h"
 
 using namespace app;
 using namespace pool;
@@ -11,7 +12,7 @@ Tre::Tre() : PoolPage(QStringLiteral("Schwimmbeckenauswahl - Rechteckbecken"), {
     ui.setupUi(client());
     wire();
 
-    addPopupMenu("PopupMenu1",
+    addPopupMenu(this, "PopupMenu1",
                  {{"StyroporsteinimDetail1", "Styroporstein im Detail", [this] { showOnly(ui.styrstein); }},
                   {"BeckenimBau1", "Becken im Bau", [this] { showOnly(ui.beckenbau); }},
                   {"FertigesBecken1", "Fertiges Becken", [this] { showOnly(ui.rechtpic); }}},

@@ -2,10 +2,11 @@
 
 #include "app/dealer.h"
 #include "app/handlers.h"
+#include "app/look.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
+#include "app/textresource.h"
 
-#include <QFile>
 
 using namespace app;
 
@@ -16,19 +17,14 @@ Tendpr::Tendpr() : Page(QStringLiteral("Abschlußseite"), {784, 531})
     rebind(goToEntry(this, GoTo::Schwimmbeckenauswahl), [this] { Panel2Click(); });
 
     // The guide ends with the dealer's contact lines, the same as on the welcome page.
-    QString guide;
-    QFile text(QStringLiteral(":/pages/quote/guidetext.txt"));
-    if (text.open(QIODevice::ReadOnly | QIODevice::Text))
-        guide = QString::fromUtf8(text.readAll());
+    QString guide = textResource(QStringLiteral(":/pages/quote/guidetext.txt"));
     guide += QStringList{dealer::maker, dealer::street, dealer::town, QStringLiteral("Tel.: ") + dealer::phone}
                  .join(u'\n');
     for (const QString &email : dealer::emails)
         guide += u'\n' + email;
     guide += u'\n' + dealer::website;
     ui.dt->setPlainText(guide);
-    QTextOption centred = ui.dt->document()->defaultTextOption();
-    centred.setAlignment(Qt::AlignHCenter);
-    ui.dt->document()->setDefaultTextOption(centred);
+    centreLines(ui.dt);
 
     onClick(ui.Panel2, [this] { Panel2Click(); });
     onClick(ui.Button1, [this] { Button1Click(); });

@@ -8,6 +8,7 @@
 #include "app/dialogs.h"
 #include "app/handlers.h"
 #include "app/mainmenu.h"
+#include "app/menus.h"
 #include "app/navigation.h"
 
 #include <QMenuBar>
@@ -40,13 +41,6 @@ FileDialogSetup quoteFileDialog(const char *name, const QString &title)
             QStringLiteral("nxr")};
 }
 
-QAction *addEntry(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 // Entries of the main menu that the user never sees. They belong to the menu bar but
 // stay off its list of entries: Qt would claim their accelerators there even while
 // hidden, and take Alt+A, Alt+E and Alt+F away from the buttons that carry them too.
@@ -68,11 +62,10 @@ Tsave::Tsave() : Page(QStringLiteral("Optionen"), {792, 514})
 
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *file = bar->addMenu(QStringLiteral("&Datei"));
-    file->setObjectName(QStringLiteral("Datei1"));
-    onTriggered(addEntry(file, "Drucken1", QStringLiteral("D&rucken")), [this] { Drucken1Click(); });
-    onTriggered(addEntry(file, "ffnen1", QStringLiteral("&Öffnen")), [this] { ffnen1Click(); });
-    onTriggered(addEntry(file, "Speichern1", QStringLiteral("&Speichern unter")), [this] { Speichern1Click(); });
+    QMenu *file = addMenu(bar, "Datei1", QStringLiteral("&Datei"));
+    onTriggered(addMenuEntry(file, "Drucken1", QStringLiteral("D&rucken")), [this] { Drucken1Click(); });
+    onTriggered(addMenuEntry(file, "ffnen1", QStringLiteral("&Öffnen")), [this] { ffnen1Click(); });
+    onTriggered(addMenuEntry(file, "Speichern1", QStringLiteral("&Speichern unter")), [this] { Speichern1Click(); });
     addExitEntry(file);
     addGoToMenu(bar, GoTo::Optionen, GoToCaptions::Options);
     addHiddenEntry(bar, "N1", QStringLiteral("--->--->--->--->"));

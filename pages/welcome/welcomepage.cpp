@@ -6,8 +6,8 @@
 #include "app/handlers.h"
 #include "app/look.h"
 #include "app/mainmenu.h"
+#include "app/textresource.h"
 
-#include <QFile>
 
 using namespace app;
 
@@ -16,18 +16,13 @@ Tbg::Tbg() : Page(QStringLiteral("Nixaro"), {784, 531}, Frame::None)
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Begruessung});
 
-    QFile help(QStringLiteral(":/pages/welcome/helptext.txt"));
-    if (help.open(QIODevice::ReadOnly | QIODevice::Text))
-        ui.m->setPlainText(QString::fromUtf8(help.readAll()));
+    ui.m->setPlainText(textResource(QStringLiteral(":/pages/welcome/helptext.txt")));
     ui.kontakt->setPlainText(QStringList{dealer::maker, dealer::street, dealer::town,
                                          QStringLiteral("Tel.: ") + dealer::phone,
                                          dealer::emails.first(), dealer::website}
                                  .join(u'\n'));
-    for (QPlainTextEdit *memo : {ui.m, ui.kontakt}) {
-        QTextOption centred = memo->document()->defaultTextOption();
-        centred.setAlignment(Qt::AlignHCenter);
-        memo->document()->setDefaultTextOption(centred);
-    }
+    centreLines(ui.m);
+    centreLines(ui.kontakt);
 
     onClick(ui.Label6, [this] { Label6Click(); });
     onClick(ui.Label2, [this] { Label2Click(); });

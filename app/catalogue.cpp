@@ -1,0 +1,57 @@
+#include "catalogue.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace app {
+
+void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen)
+{
+    showPictures(group, QList<QWidget *>(chosen));
+}
+
+void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen)
+{
+    for (QWidget *picture : group)
+        if (!chosen.contains(picture))
+            picture->hide();
+    for (QWidget *picture : chosen)
+        picture->show();
+}
+
+void scrollToTop(QPlainTextEdit *memo)
+{
+    memo->moveCursor(QTextCursor::Start);
+    memo->verticalScrollBar()->setValue(0);
+}
+
+void setLines(QPlainTextEdit *memo, const QStringList &lines)
+{
+    memo->setPlainText(lines.join(u'\n'));
+    scrollToTop(memo);
+}
+
+void addLines(QPlainTextEdit *memo, const QStringList &lines)
+{
+    for (const QString &line : lines)
+        memo->appendPlainText(line);
+    scrollToTop(memo);
+}
+
+void setLines(QListWidget *list, const QStringList &lines)
+{
+    list->clear();
+    list->addItems(lines);
+}
+
+void setChoices(QComboBox *combo, const QStringList &rows)
+{
+    combo->clear();
+    combo->addItems(rows);
+    combo->setCurrentIndex(-1);
+}
+
+} // namespace app
