@@ -5,7 +5,8 @@ Run from the repository root:
 
     python3 tools/make_pictures.py [asset paths...]
 
-With asset paths (e.g. pool/round.jpg) only those pictures are drawn.  The drawing
+With asset paths (e.g. pool/round.jpg) only those pictures are drawn; "icons" draws
+the program's icon (assets/icons/, PNG in the desktop's sizes and SVG).  The drawing
 and the picture lists live in the package tools/pictures/ (see its docstring).
 """
 
@@ -21,13 +22,31 @@ except ImportError:  # a virtual-env python without Pillow: retry with the syste
         os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
     raise
 
-from pictures import registry
+from pictures import icon, registry
 
 JPEG_QUALITY = 88
 
 
+def make_icons():
+    folder = os.path.join(registry.ASSET_DIR, "icons")
+    os.makedirs(folder, exist_ok=True)
+    for size in icon.SIZES:
+        path = os.path.join(folder, "nixaro-%d.png" % size)
+        icon.png(size).save(path, "PNG", optimize=True)
+        print("%-32s %4d x %-4d %6d bytes" % ("icons/nixaro-%d.png" % size, size, size, os.path.getsize(path)))
+    path = os.path.join(folder, "nixaro.svg")
+    with open(path, "w", encoding="utf-8") as out:
+        out.write(icon.svg())
+    print("%-32s %-11s %6d bytes" % ("icons/nixaro.svg", "scalable", os.path.getsize(path)))
+
+
 def main(argv):
     only = set(argv[1:])
+    if not only or "icons" in only:
+        make_icons()
+        only.discard("icons")
+        if not only and len(argv) > 1:
+            return
     chosen = [pic for pic in registry.pictures() if not only or pic.asset in only]
     for pic, (w, h) in registry.sized(chosen):
         path = os.path.normpath(os.path.join(registry.ASSET_DIR, pic.asset))
