@@ -3,7 +3,12 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench screenshots install package clean
+STRESS_BUILD ?= build-stress
+# The monkey's share: seeds (each a fresh random one, printed) and events per seed.
+STRESS_SEEDS ?= 4
+STRESS_EVENTS ?= 5000
+
+.PHONY: run test build deps bench screenshots install package stress clean
 
 run: build
 	./$(BUILD)/nixaro
@@ -33,5 +38,11 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The monkey and the quote-file fuzz loop under AddressSanitizer and UBSan.
+stress: deps
+	cmake -S . -B $(STRESS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIXARO_SANITIZE=ON
+	cmake --build $(STRESS_BUILD) -j$(JOBS) --target nixaro_monkey fuzz_quotefile
+	./scripts/stress.sh $(STRESS_BUILD) $(STRESS_SEEDS) $(STRESS_EVENTS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(STRESS_BUILD)
