@@ -8,7 +8,9 @@ STRESS_BUILD ?= build-stress
 STRESS_SEEDS ?= 4
 STRESS_EVENTS ?= 5000
 
-.PHONY: run test build deps bench screenshots install package stress clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test build deps bench screenshots install package stress fuzz clean
 
 run: build
 	./$(BUILD)/nixaro
@@ -44,5 +46,14 @@ stress: deps
 	cmake --build $(STRESS_BUILD) -j$(JOBS) --target nixaro_monkey fuzz_quotefile
 	./scripts/stress.sh $(STRESS_BUILD) $(STRESS_SEEDS) $(STRESS_EVENTS)
 
+# The quote-file reader under libFuzzer (Debian's clang), for FUZZ_SECONDS.
+fuzz:
+	./scripts/install-deps.sh fuzz
+	mkdir -p build-fuzz
+	clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -DNIXARO_LIBFUZZER -I. \
+	  $$(pkg-config --cflags Qt6Core) tests/fuzz_quotefile.cpp pages/quote/quotefile.cpp \
+	  app/codepage.cpp app/savefile.cpp $$(pkg-config --libs Qt6Core) -o build-fuzz/fuzz_quotefile
+	./build-fuzz/fuzz_quotefile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+
 clean:
-	rm -rf $(BUILD) $(STRESS_BUILD)
+	rm -rf $(BUILD) $(STRESS_BUILD) build-fuzz

@@ -17,6 +17,8 @@ packages=(
   python3-pil                                 # the picture script and its tests
 )
 locales=(de_DE.UTF-8 fr_FR.UTF-8)
+# `install-deps.sh fuzz`: also clang with libFuzzer for `make fuzz`.
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
