@@ -7,6 +7,7 @@
 #include "pages/equipment/floorcleaningtables.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -355,6 +356,8 @@ private Q_SLOTS:
     void theSetIsNamedAsSoonAsItIsTicked()
     {
         open();
+        // The mouse stays away: a picture shown under it would move it over the page.
+        QCursor::setPos(page(floorPage)->mapToGlobal(QPoint(-300, -300)));
         auto *set = control<QCheckBox>(floorPage, "bslxs");
         set->setFocus();
         QTest::keyClick(set, Qt::Key_Space);

@@ -299,18 +299,6 @@ private Q_SLOTS:
         QCOMPARE(text("bodenurein"), QString("0,00"));
     }
 
-    // Opening the drop-down list and closing it again is no new activation.
-    void dropDownIsNoActivation()
-    {
-        open("100");
-        daten.summe8 = "200";
-        list()->showPopup();
-        settle();
-        list()->hidePopup();
-        settle();
-        QCOMPARE(text("bodenurein"), QString("100,00"));
-    }
-
     void totalThatIsNoNumberStopsNext()
     {
         open("0");
