@@ -13,6 +13,8 @@
 
 #include <QScopedValueRollback>
 
+#include <initializer_list>
+
 using namespace app;
 using namespace skimmer;
 
@@ -38,8 +40,7 @@ TSkimmer::TSkimmer() : Page(QStringLiteral("Skimmer"), {790, 514})
     onClick(ui.Bronzeskim, [this] { BronzeskimClick(); });
     addPopupMenu(this, "PopupMenu1", {{"KeinSkim", "Keinen Skimmer auswählen", [this] { KeinSkimClick(); }}},
                  {ui.ebsk1, ui.Bronzeskim});
-    for (QAbstractButton *nozzles : {static_cast<QAbstractButton *>(ui.zed), static_cast<QAbstractButton *>(ui.ked),
-                                     static_cast<QAbstractButton *>(ui.bed), static_cast<QAbstractButton *>(ui.wanddurch)})
+    for (QAbstractButton *nozzles : std::initializer_list<QAbstractButton *>{ui.zed, ui.ked, ui.bed, ui.wanddurch})
         onClick(nozzles, [this] { zedClick(); });
     onChange(ui.anzed, [this] { anzedChange(); });
     for (QLineEdit *price : {ui.prbele, ui.prsk, ui.ped, ui.gesed, ui.gpr})
@@ -192,20 +193,22 @@ void TSkimmer::totals()
         setText(ui.gpr, generalText(toNumber(ui.prbele->text())
                                     + (toNumber(ui.gesed->text()) + toNumber(ui.prsk->text()))));
         daten.summe6 = ui.gpr->text();
-        for (QWidget *choice : {static_cast<QWidget *>(ui.Bronzeskim), static_cast<QWidget *>(ui.ebsk1),
-                                static_cast<QWidget *>(ui.zed)})
-            choice->setEnabled(true);
+        setChoicesEnabled(true);
     } else {
         ui.Memo1->show();
         setText(ui.gpr, ui.prbele->text());
-        for (QWidget *choice : {static_cast<QWidget *>(ui.Bronzeskim), static_cast<QWidget *>(ui.ebsk1),
-                                static_cast<QWidget *>(ui.zed)})
-            choice->setEnabled(false);
+        setChoicesEnabled(false);
     }
 }
 
+void TSkimmer::setChoicesEnabled(bool enabled)
+{
+    for (QWidget *choice : std::initializer_list<QWidget *>{ui.Bronzeskim, ui.ebsk1, ui.zed})
+        choice->setEnabled(enabled);
+}
+
 // The nozzle line of the quote; a checked box without a nozzle type leaves the line as it was.
-QString TSkimmer::nozzleLine() const
+QString TSkimmer::nozzleQuoteLine() const
 {
     if (!ui.zed->isChecked())
         return noNozzleLine.toString();
@@ -213,7 +216,7 @@ QString TSkimmer::nozzleLine() const
         return daten.duesenzeile;
     const Nozzle &row = nozzle(ui.ked->isChecked() ? NozzleType::Plastic : NozzleType::Bronze,
                                ui.wanddurch->isChecked());
-    return skimmer::nozzleLine(row, generalText(toNumber(ui.anz->text())));
+    return nozzleLine(row, generalText(toNumber(ui.anz->text())));
 }
 
 // "&Weiter -->". With the cartridge filter the quote lists neither skimmer nor nozzles,
@@ -229,7 +232,7 @@ void TSkimmer::Button2Click()
         ui.uebgs->setText(bronzeSkimmer.quoteLine.toString());
     else
         ui.uebgs->setText(noSkimmerLine.toString());
-    daten.duesenzeile = cartridgeFilter() ? noNozzleLine.toString() : nozzleLine();
+    daten.duesenzeile = cartridgeFilter() ? noNozzleLine.toString() : nozzleQuoteLine();
     daten.skimmerzeile = ui.uebgs->text();
     runningtotal::handOn(PageId::TSkimmer, ui.gpr->text());
 }

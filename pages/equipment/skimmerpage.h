@@ -31,9 +31,10 @@ private:
 
     void chooseSkimmer(const skimmer::Skimmer &chosen, QRadioButton *other);
     void totals();
+    void setChoicesEnabled(bool enabled);
     bool rectangularPool() const;
     bool cartridgeFilter() const;
-    QString nozzleLine() const;
+    QString nozzleQuoteLine() const;
 
     Ui::TSkimmer ui;
     // Set while an activation re-runs the nozzles: the count the user chose stays.
