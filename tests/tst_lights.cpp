@@ -238,13 +238,6 @@ private Q_SLOTS:
         QCOMPARE(daten.lichtpreis, QStringLiteral("vorher"));
         QVERIFY(page(PageId::Tbrs)->isHidden());
     }
-
-    void backToTheSkimmer()
-    {
-        walkIn(QStringLiteral("0"));
-        clickOn(on("Button1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TSkimmer)));
-    }
 };
 
 NIXARO_TEST_MAIN(LightsTest)

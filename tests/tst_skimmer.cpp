@@ -479,13 +479,6 @@ private Q_SLOTS:
         QVERIFY(shown("skim1") && shown("zed2") && !shown("bsk2") && !shown("ed1") && !shown("bsk1"));
     }
 
-    void backToWaterHeating()
-    {
-        walkIn(QStringLiteral("Rundbecken"));
-        clickOn(on("Button1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsolar)));
-    }
-
     // Skimmer and lights walked through in order, each total handed on exactly.
     void walkOnThroughTheLights()
     {
