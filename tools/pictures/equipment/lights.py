@@ -104,7 +104,7 @@ def pic_halogen(w, h):
     cv.text((tx + 1 * s, ty + 1 * s), "12 V", "LiberationSans-Bold.ttf", 10 * s, (220, 226, 234), anchor="mm")
     # the four colour discs
     for k, colour in enumerate([(226, 40, 48), (250, 210, 40), (40, 170, 70), (36, 96, 210)]):
-        cx, cy = w * (0.7 + 0.075 * k), h * (0.74 - 0.03 * k)
+        cx, cy = w * (0.62 + 0.075 * k), h * (0.76 - 0.03 * k)
         cv.ellipse((cx - 31 * s, cy - 29 * s, cx + 31 * s, cy + 29 * s), fill=(236, 240, 244), outline=PLASTIC_EDGE)
         cv.ellipse((cx - 27 * s, cy - 25 * s, cx + 27 * s, cy + 25 * s), fill=mix(colour, WHITE, 0.15))
         glow(cv, (cx - 20 * s, cy - 20 * s, cx, cy - 4 * s), WHITE, 0.55)
