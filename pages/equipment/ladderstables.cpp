@@ -28,13 +28,15 @@ constexpr Ladder table[] = {
     /*  3 */ {u"Hochbeckenleiter 5-Stufig", u"399,95", {"hbg"}, false, highPool},
     /*  4 */ {u"Halbhochbeckenleiter 4-Stufen", u"349,95", {"hhk"}, false,
               u"für halb- oder teileingelassene Becken,\n"
-              u"aus poliertem Edelstahl V2A, mit rutschfesten Kunststoffstufen,\n"
-              u"Holm Ø 43mm, 4 Stufen im Becken, 2 Stufen außen,\n"
+              u"aus poliertem Edelstahl V2A,\n"
+              u"mit rutschfesten Kunststoffstufen, Holm Ø 43mm,\n"
+              u"4 Stufen im Becken, 2 Stufen außen,\n"
               u"für Beckenhöhe 1,20 m."},
     /*  5 */ {u"Halbhochbeckenleiter 5-Stufen", u"369,95", {"hhg"}, false,
               u"für halb- oder teileingelassene Becken,\n"
-              u"aus poliertem Edelstahl V2A, mit rutschfesten Kunststoffstufen,\n"
-              u"Holm Ø 43mm, 5 Stufen im Becken, 3 Stufen außen,\n"
+              u"aus poliertem Edelstahl V2A,\n"
+              u"mit rutschfesten Kunststoffstufen, Holm Ø 43mm,\n"
+              u"5 Stufen im Becken, 3 Stufen außen,\n"
               u"für Beckenhöhe 1,50 m."},
     /*  6 */ {u"Tiefbeckenleiter Engholm 3-Stufig V2A", u"229,95", {"elb"}, false, engholm},
     /*  7 */ {u"Tiefbeckenleiter Engholm 3-Stufig V4A", u"349,95", {"elb"}, false, engholm},
