@@ -400,6 +400,41 @@ private Q_SLOTS:
         QVERIFY(shownPictures().isEmpty());
     }
 
+    // Covers and ladders by keyboard alone: Tab to a control, Space or the arrow keys to
+    // choose, Alt+W for "&Weiter -->".
+    void byKeyboardFromCoversToFilters()
+    {
+        daten.beckenform = QStringLiteral("Achtformbecken");
+        daten.beckengroesse = QStringLiteral("3,60 x 6,25 m");
+        daten.beckenhoehe = QStringLiteral("1,20");
+        daten.summe1 = QStringLiteral("1000,00");
+        goTo(PageId::Tabdeckung);
+        control(PageId::Tabdeckung, "cabrio")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Lupo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(control<QLineEdit>(PageId::Tabdeckung, "Lupo_Preis")->text(), QStringLiteral("259,95"));
+        QTest::keyClick(page(PageId::Tabdeckung), Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(page(ladders)->isActiveWindow());  // an accelerator clicks after a moment
+        QCOMPARE(daten.summe2, QStringLiteral("1259,95"));
+        QCOMPARE(daten.abdeckung2, QStringLiteral("Schwimmbad Solarabdeckung Lupo 259,95"));
+
+        settle();
+        control(ladders, "neing")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(control<QRadioButton>(ladders, "neing")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list());
+        QTest::keyClick(list(), Qt::Key_Down);
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(list()->currentText(), QStringLiteral("Sicherheitsleiter Edelstahl DIN EN 16582-1"));
+        QCOMPARE(text("lp"), QStringLiteral("429,95"));
+        QTest::keyClick(page(ladders), Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(page(PageId::TFip)->isActiveWindow());
+        QCOMPARE(daten.summe3, QStringLiteral("1689,90"));
+        QCOMPARE(daten.leitertyp, QStringLiteral("Sicherheitsleiter Edelstahl DIN EN 16582-1"));
+    }
+
     void everyLadderPictureIsOnThePage()
     {
         for (const QString &name : pictureNames)
