@@ -39,18 +39,36 @@ void centreLines(QPlainTextEdit *memo)
     memo->document()->setDefaultTextOption(centred);
 }
 
+namespace {
+// Descendants that inherit the font of `from`: no font set on them or on a control
+// between, and not sized in pixels by a style sheet.
+void collectFollowers(QWidget *from, QList<QWidget *> &followers)
+{
+    for (QObject *child : from->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow() || widget->testAttribute(Qt::WA_SetFont) || widget->font().pointSize() <= 0)
+            continue;
+        followers << widget;
+        collectFollowers(widget, followers);
+    }
+}
+} // namespace
+
 SteppedFont::SteppedFont(QWidget *widget) : m_widget(widget)
 {
     const int size = widget->font().pointSize();
     m_points = size > 0 ? size : QFontInfo(widget->font()).pointSize();
+    collectFollowers(widget, m_followers);
 }
 
 void SteppedFont::setPoints(int points)
 {
     m_points = points;
-    QFont font = m_widget->font();
-    font.setPointSize(qMax(1, points));
-    m_widget->setFont(font);
+    for (QWidget *widget : QList<QWidget *>{m_widget} + m_followers) {
+        QFont font = widget->font();
+        font.setPointSize(qMax(1, points));
+        widget->setFont(font);
+    }
 }
 
 } // namespace app

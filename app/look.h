@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 
 class QPlainTextEdit;
 class QWidget;
@@ -18,6 +19,8 @@ void centreLines(QPlainTextEdit *memo);
 // The font size of a control as the F2 / F1 steps change it: one point a press, without
 // bound. Qt shows no font below one point, so the size the steps left is kept apart from
 // the one shown, and stepping back up returns exactly to where the steps began.
+// The controls inside that take their font from this one (no font of their own) follow
+// it: under a style sheet Qt no longer passes a changed font on to them by itself.
 class SteppedFont
 {
 public:
@@ -30,6 +33,7 @@ public:
 
 private:
     QWidget *m_widget = nullptr;
+    QList<QWidget *> m_followers;
     int m_points = 0;
 };
 

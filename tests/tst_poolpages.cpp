@@ -511,6 +511,7 @@ private Q_SLOTS:
     void fontStepsWithoutBound()
     {
         for (PageId p : {PageId::Trd, PageId::Tol, PageId::Tat, PageId::Tre}) {
+            goTo(p);  // under the page's style sheet, as the user sees it
             auto size = [p](const char *name) { return control(p, name)->font().pointSize(); };
             const int panel = size("Panel4"), list = size("zus"), own = page(p)->client()->font().pointSize();
             QCOMPARE(size("Panel3"), panel);
@@ -520,6 +521,8 @@ private Q_SLOTS:
             QCOMPARE(size("Panel3"), panel + 10);
             QCOMPARE(size("Panel4"), panel + 10);
             QCOMPARE(size("Panel5"), panel + 11);  // takes the new liner size plus one
+            QCOMPARE(size("f06"), panel + 10);     // the buttons grow with their group
+            QCOMPARE(size("h15"), panel + 11);
             QCOMPARE(size("zus"), list + 10);
             QCOMPARE(page(p)->client()->font().pointSize(), own + 10);
 
