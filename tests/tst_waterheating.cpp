@@ -380,6 +380,15 @@ private Q_SLOTS:
         QCOMPARE(daten.summe5, QStringLiteral("629,5"));
     }
 
+    // A store never walked through reads as no total at all, without an error.
+    void emptyFilterTotalShowsAsZero()
+    {
+        daten.summe4.clear();
+        closePage(heating);
+        goTo(heating);
+        QCOMPARE(text("bsp"), QStringLiteral("0,00"));
+    }
+
     // Raising the open page keeps the old total; "&Weiter -->" reads it afresh.
     void filterTotalReadWhenShownAndOnNext()
     {
