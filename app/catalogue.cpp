@@ -54,4 +54,10 @@ void setChoices(QComboBox *combo, const QStringList &rows)
     combo->setCurrentIndex(-1);
 }
 
+QString chosenRow(const QComboBox *combo)
+{
+    const QString text = combo->currentText();
+    return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0 ? text : QString();
+}
+
 } // namespace app

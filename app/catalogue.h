@@ -44,4 +44,9 @@ void setLines(QListWidget *list, const QStringList &lines);
 // first row of a refilled list by itself.
 void setChoices(QComboBox *combo, const QStringList &rows);
 
+// The row of a list with an edit part that the user chose, as its text: the list's text
+// when it is one of the rows, otherwise empty (a number typed there that the list does
+// not offer is no choice).
+QString chosenRow(const QComboBox *combo);
+
 } // namespace app

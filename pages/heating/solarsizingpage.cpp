@@ -1,13 +1,25 @@
 #include "solarsizingpage.h"
 
+#include "heatingtables.h"
+
+#include "app/catalogue.h"
+#include "app/daten.h"
 #include "app/handlers.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenuBar>
+#include <QSignalBlocker>
 
 using namespace app;
+
+namespace {
+
+constexpr Number pi = 3.141592654L;
+
+} // namespace
 
 Tsber::Tsber() : Page(QStringLiteral("Zezurara Berechnung"), {790, 514})
 {
@@ -17,8 +29,134 @@ Tsber::Tsber() : Page(QStringLiteral("Zezurara Berechnung"), {790, 514})
     QAction *back = menuBar()->findChild<QAction *>(QStringLiteral("Beenden1"));
     back->setText(QStringLiteral("Zurück"));
     back->setObjectName(QStringLiteral("Zurck1"));
-    rebind(back, [this] { Panel3Click(); });
+    // "Zezurara Berechnung" is this page itself and does nothing here.
+    QAction *self = goToEntry(this, GoTo::ZezuraraBerechnung);
+    rebind(self, [self] { self->setChecked(true); });
+
+    m_shapes = {ui.r, ui.a, ui.o, ui.rb};
+    onClick(ui.r, [this] { rClick(); });
+    for (QCheckBox *shape : {ui.a, ui.o, ui.rb})
+        onClick(shape, [this, shape] { shapeClick(shape); });
+    for (QLineEdit *dimension : {ui.b, ui.l, ui.h})
+        onChange(dimension, [this, dimension] { dimensionChange(dimension); });
+    ui.h->installEventFilter(this);
+    for (const heating::AbsorberArea &size : heating::absorberAreas)
+        onClick(find<QRadioButton>(size.button), [this] { click(ui.Button1); });
+    onClick(ui.Panel4, [this] { Panel4Click(); });
+    onChange(ui.anzdd, [this] { anzddChange(); });
+    onChange(ui.v, [this] { vChange(); });
+    onChange(ui.f, [this] { displayFormat(ui.f); });
+    onChange(ui.ab, [this] { displayFormat(ui.ab); });
     onClick(ui.Panel3, [this] { Panel3Click(); });
+    rebind(back, [this] { Panel3Click(); });
+    onClick(ui.Button1, [this] { Button1Click(); });
+
+    clickableByKeyboard(ui.Panel4);
+    clickableByKeyboard(ui.Panel3);
+}
+
+// The pool configured in the walk, for comparison; the fields are the user's own.
+void Tsber::FormActivate()
+{
+    setLines(ui.becken, {daten.beckenform + QStringLiteral(" ") + daten.beckengroesse + QStringLiteral(" Höhe:")
+                         + daten.beckenhoehe + QStringLiteral("m")});
+}
+
+bool Tsber::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.h) {
+        if (event->type() == QEvent::FocusIn)
+            hEnter();
+        else if (event->type() == QEvent::FocusOut)
+            hExit();
+    }
+    return Page::eventFilter(watched, event);
+}
+
+// The round pool is measured by its diameter and has no width.
+void Tsber::rClick()
+{
+    const bool round = ui.r->isChecked();
+    ui.Panel1->setText(round ? QStringLiteral("Durchmesser") : QStringLiteral("Länge"));
+    for (QWidget *width : {static_cast<QWidget *>(ui.Panel2), static_cast<QWidget *>(ui.Label6),
+                           static_cast<QWidget *>(ui.b)})
+        width->setVisible(!round);
+    shapeClick(ui.r);
+}
+
+// One shape at a time: checking a box clears the others (and runs their handlers).
+void Tsber::shapeClick(QCheckBox *shape)
+{
+    if (!shape->isChecked())
+        return;
+    for (QCheckBox *other : m_shapes)
+        if (other != shape)
+            setChecked(other, false);
+}
+
+// A measure the user empties comes back as it was. Round and rectangular pools are
+// computed once length and depth are given; the oval shapes at every keystroke.
+void Tsber::dimensionChange(QLineEdit *dimension)
+{
+    if (dimension->text().isEmpty()) {
+        const QSignalBlocker restoring(dimension);  // the text that comes back is no new input
+        dimension->undo();
+        return;
+    }
+    if (ui.o->isChecked() || ui.a->isChecked()
+        || ((ui.r->isChecked() || ui.rb->isChecked()) && toNumber(ui.l->text()) > 0 && toNumber(ui.h->text()) > 0))
+        click(ui.Button1);
+}
+
+void Tsber::hEnter()
+{
+    ui.hinweis->show();
+}
+
+void Tsber::hExit()
+{
+    ui.hinweis->hide();
+}
+
+void Tsber::anzddChange()
+{
+    setText(ui.anz, generalText(toNumber(chosenRow(ui.anzdd))));
+    click(ui.Button1);
+}
+
+void Tsber::vChange()
+{
+    if (ui.v->text().isEmpty())
+        setText(ui.v, QStringLiteral("0"));
+    displayFormat(ui.v);
+}
+
+// The results show four significant digits of their single-precision value with two
+// decimals (19,6349540875 shows 19,63).
+void Tsber::displayFormat(QLineEdit *result)
+{
+    const float value = float(shown(result));
+    setText(result, numberText(value, 4, 2));
+}
+
+// From 1000 on the results show a thousands point; the page reads its own results
+// without it, so that a large pool computes like a small one.
+Number Tsber::shown(const QLineEdit *result) const
+{
+    return toNumber(QString(result->text()).remove(u'.'));
+}
+
+Number Tsber::absorberArea() const
+{
+    for (const heating::AbsorberArea &size : heating::absorberAreas)
+        if (find<QRadioButton>(size.button)->isChecked())
+            return size.area;
+    return 0;
+}
+
+void Tsber::Panel4Click()
+{
+    click(ui.Button1);
 }
 
 // "Zurück": back to the water-heating page; this page closes.
@@ -26,4 +164,29 @@ void Tsber::Panel3Click()
 {
     closePage(PageId::Tsber);
     showPage(PageId::Tsolar);
+}
+
+// The surface of the chosen shape, the volume, and the absorbers against the surface as
+// it is shown. Without a shape the surface keeps what it shows.
+void Tsber::Button1Click()
+{
+    if (ui.r->isChecked()) {
+        const Number diameter = toNumber(ui.l->text());
+        setText(ui.f, generalText(diameter * diameter / 4 * pi));
+    } else if (ui.a->isChecked() || ui.o->isChecked()) {
+        // A rectangle of length l - b between two half circles of diameter b.
+        const Number b = toNumber(ui.b->text());
+        const Number l = toNumber(ui.l->text());
+        setText(ui.f, generalText(b * (l - b) + b * b * pi / 4));
+    } else if (ui.rb->isChecked()) {
+        const Number b = toNumber(ui.b->text());
+        setText(ui.f, generalText(b * toNumber(ui.l->text())));
+    }
+    setText(ui.v, generalText(shown(ui.f) * toNumber(ui.h->text())));
+    const Number surface = shown(ui.f);
+    if (surface > 0) {
+        const Number absorbers = toNumber(ui.anz->text()) * absorberArea();
+        setText(ui.ab, generalText(absorbers * 100 / surface));
+        setText(ui.bof, generalText(absorbers));
+    }
 }

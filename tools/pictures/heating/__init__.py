@@ -1,6 +1,9 @@
-"""Pictures of the heating pages (pages/heating/); none yet.  Add one module per page,
-as the package docstring says; it is picked up without a change here."""
+"""Pictures of the heating pages (pages/heating/); one module per page, see the package docstring.
+
+solarsizing.py draws its absorbers with the parts of waterheating.py.
+"""
 
 from ..entries import gather
 
-PICTURES = gather(__name__, __path__)
+# the pages in the program's order
+PICTURES = gather(__name__, __path__, order=("waterheating", "solarsizing"))
