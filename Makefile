@@ -1,8 +1,16 @@
 # Nixaro: `make run` builds and starts the program, `make test` runs the whole suite headless.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench screenshots clean
+STRESS_BUILD ?= build-stress
+# The monkey's share: seeds (each a fresh random one, printed) and events per seed.
+STRESS_SEEDS ?= 4
+STRESS_EVENTS ?= 5000
+
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test build deps bench screenshots install package stress fuzz clean
 
 run: build
 	./$(BUILD)/nixaro
@@ -19,9 +27,33 @@ deps:
 
 bench: build
 	./$(BUILD)/bench/nixaro_bench
+	./$(BUILD)/bench/nixaro_startup ./$(BUILD)/bench/nixaro_firstframe ./$(BUILD)/bench/bare_firstframe 15
 
 screenshots: build
 	./scripts/screenshots.sh $(BUILD)
 
+# The program, its menu entry and icon; DESTDIR works as usual.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package under $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The monkey and the quote-file fuzz loop under AddressSanitizer and UBSan.
+stress: deps
+	cmake -S . -B $(STRESS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIXARO_SANITIZE=ON
+	cmake --build $(STRESS_BUILD) -j$(JOBS) --target nixaro_monkey fuzz_quotefile
+	./scripts/stress.sh $(STRESS_BUILD) $(STRESS_SEEDS) $(STRESS_EVENTS)
+
+# The quote-file reader under libFuzzer (Debian's clang), for FUZZ_SECONDS.
+fuzz:
+	./scripts/install-deps.sh fuzz
+	mkdir -p build-fuzz
+	clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -DNIXARO_LIBFUZZER -I. \
+	  $$(pkg-config --cflags Qt6Core) tests/fuzz_quotefile.cpp pages/quote/quotefile.cpp \
+	  app/codepage.cpp app/savefile.cpp $$(pkg-config --libs Qt6Core) -o build-fuzz/fuzz_quotefile
+	./build-fuzz/fuzz_quotefile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(STRESS_BUILD) build-fuzz

@@ -13,8 +13,12 @@ packages=(
   locales                                     # de_DE.UTF-8 and fr_FR.UTF-8 for the tests
   xvfb xauth                                  # screenshots in a real X server
   poppler-utils                               # pdftotext: the printed quote is read back in tests
+  desktop-file-utils appstream                # the menu entry and AppStream data are validated
+  python3-pil                                 # the picture script and its tests
 )
 locales=(de_DE.UTF-8 fr_FR.UTF-8)
+# `install-deps.sh fuzz`: also clang with libFuzzer for `make fuzz`.
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

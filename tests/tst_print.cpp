@@ -2,17 +2,22 @@
 #include "testsupport.h"
 
 #include "app/dealer.h"
+#include "app/errors.h"
 #include "app/mainmenu.h"
 #include "pages/quote/quoteprinter.h"
 
 #include <QAction>
 #include <QDir>
+#include <QPdfWriter>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace app;
 using namespace testing;
@@ -130,7 +135,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("printed");
         QTest::newRow("cancelled") << "" << false;
         QTest::newRow("to a PDF file") << "angebot.pdf" << true;
-        QTest::newRow("printer cannot start") << "weg/angebot.pdf" << false;
+        QTest::newRow("folder vanished") << "weg/angebot.pdf" << false;
     }
     void printingFromTheOptionsPage()
     {
@@ -147,9 +152,52 @@ private Q_SLOTS:
         const bool failed = !pdfName.isEmpty() && !printed;
         QCOMPARE(user.errors.size(), failed ? 1 : 0);
         if (failed)
-            QVERIFY2(user.errors[0].startsWith("I/O error "), qPrintable(user.errors[0]));
+            QVERIFY2(user.errors[0].startsWith("Cannot create file " + user.pdf), qPrintable(user.errors[0]));
         if (printed)
             QCOMPARE(readPdf(user.pdf), expectedReading({"Zeile eins", "Zeile zwei"}));
+    }
+
+    // A full disk used to cut an existing PDF of the same name to nothing, silently.
+    void failedPdfLeavesTheOldOneAndSaysSo()
+    {
+        QTemporaryDir dir;
+        PrintingUser user;
+        user.pdf = dir.filePath("angebot.pdf");
+        QFile old(user.pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("%PDF- old quote");
+        old.close();
+        list()->clear();
+        list()->addItems(QStringList(200, QString(60, 'x')));
+
+        // A file size limit stands in for a full disk (the tests may run as root).
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        trigger("Drucken1");
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(user.errors.size(), 1);
+        QVERIFY2(user.errors[0].startsWith("Cannot create file " + user.pdf), qPrintable(user.errors[0]));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("%PDF- old quote"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"angebot.pdf"});
+    }
+
+    void aPrinterThatCannotStartIsAnIoError()
+    {
+        QPdfWriter unreachable(QDir::temp().filePath("weg-nixaro/none/angebot.pdf"));
+        quote::LinePrinter device(unreachable);
+        try {
+            device.open();
+            QFAIL("the device opened");
+        } catch (const Error &e) {
+            QVERIFY2(e.message().startsWith("I/O error "), qPrintable(e.message()));
+        }
     }
 
     void printJobIsNamedAndProposesItsPdfInTheDocumentsFolder()

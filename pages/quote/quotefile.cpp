@@ -2,17 +2,17 @@
 
 #include "app/codepage.h"
 #include "app/errors.h"
+#include "app/savefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace quote {
 
 namespace {
-app::Error fileError(const char *what, const QString &path, const QString &reason)
+app::Error cannotOpen(const QString &path, const QString &reason)
 {
-    QString message = QString::fromLatin1(what).arg(QDir::toNativeSeparators(path));
+    QString message = QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path));
     if (!reason.isEmpty())
         message += u'\n' + reason;
     return app::Error(message);
@@ -55,26 +55,17 @@ QStringList decodeQuote(const QByteArray &bytes)
 
 void writeQuoteFile(const QString &path, const QStringList &lines, bool *lossy)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileError("Cannot create file %1", path, file.errorString());
-    const QByteArray bytes = encodeQuote(lines, lossy);
-    // Flushed here because commit() in Qt 6.4 does not notice when its own final flush
-    // fails (a full disk) and would put the cut-off file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw fileError("Cannot create file %1", path, file.errorString());
-    if (!file.commit())
-        throw fileError("Cannot create file %1", path, file.errorString());
+    app::saveFile(path, encodeQuote(lines, lossy));
 }
 
 QStringList readQuoteFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw fileError("Cannot open file %1", path, file.errorString());
+        throw cannotOpen(path, file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw fileError("Cannot open file %1", path, file.errorString());
+        throw cannotOpen(path, file.errorString());
     return decodeQuote(bytes);
 }
 

@@ -2,8 +2,11 @@
 
 #include "app/dealer.h"
 #include "app/errors.h"
+#include "app/savefile.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -63,19 +66,20 @@ void setUpQuotePrinter(QPrinter &printer)
     }
 }
 
-LinePrinter::LinePrinter(QPrinter &printer) : m_printer(printer) {}
+LinePrinter::LinePrinter(QPagedPaintDevice &device, QPrinter *printer) : m_device(device), m_printer(printer) {}
 
 LinePrinter::~LinePrinter()
 {
     if (m_painter.isActive()) {
-        m_printer.abort();
+        if (m_printer)
+            m_printer->abort();
         m_painter.end();
     }
 }
 
 void LinePrinter::check(bool ok)
 {
-    if (ok && m_printer.printerState() != QPrinter::Error)
+    if (ok && !(m_printer && m_printer->printerState() == QPrinter::Error))
         return;
     // The platform's error number where the failing call left one.
     const int code = errno ? errno : EIO;
@@ -85,7 +89,7 @@ void LinePrinter::check(bool ok)
 void LinePrinter::open()
 {
     errno = 0;
-    check(m_painter.begin(&m_printer));
+    check(m_painter.begin(&m_device));
     m_y = 0;
 }
 
@@ -102,7 +106,7 @@ void LinePrinter::writeLine(const QString &text)
     const int pageHeight = m_painter.device()->height();
     if (m_y > 0 && m_y + metrics.lineSpacing() > pageHeight) {
         errno = 0;
-        check(m_printer.newPage());
+        check(m_device.newPage());
         m_y = 0;
     }
     errno = 0;
@@ -117,15 +121,38 @@ void LinePrinter::close()
     check(m_painter.end());
 }
 
-void printQuote(QPrinter &printer, const QStringList &list)
+namespace {
+void printLines(LinePrinter &device, const QStringList &list)
 {
-    LinePrinter device(printer);
     device.open();
     for (const PrintLine &line : quoteDocument(list)) {
         device.setFont(QStringLiteral("Arial"), line.points);
         device.writeLine(line.text);
     }
     device.close();
+}
+} // namespace
+
+void printQuote(QPrinter &printer, const QStringList &list)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        LinePrinter device(printer, &printer);
+        printLines(device, list);
+        return;
+    }
+    // The PDF as the printer would write it, but into memory first.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        LinePrinter device(writer);
+        printLines(device, list);
+    }
+    app::saveFile(printer.outputFileName(), pdf.data());
 }
 
 } // namespace quote

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace quote {
@@ -22,11 +23,12 @@ QList<PrintLine> quoteDocument(const QStringList &list);
 
 // A printer used as a text device: whole lines one below the other, each in the font
 // set last, a new page when the next line does not fit. Every step is checked; a
-// failure throws app::Error "I/O error <code>". A job left unfinished is aborted.
+// failure throws app::Error "I/O error <code>". A printer's job left unfinished is
+// aborted. The device is a printer or a PDF being written.
 class LinePrinter
 {
 public:
-    explicit LinePrinter(QPrinter &printer);
+    explicit LinePrinter(QPagedPaintDevice &device, QPrinter *printer = nullptr);
     ~LinePrinter();
     LinePrinter(const LinePrinter &) = delete;
     LinePrinter &operator=(const LinePrinter &) = delete;
@@ -39,7 +41,8 @@ public:
 private:
     void check(bool ok);
 
-    QPrinter &m_printer;
+    QPagedPaintDevice &m_device;
+    QPrinter *m_printer;
     QPainter m_painter;
     int m_y = 0;  // top of the next line, in device pixels from the top of the printable area
 };
@@ -53,6 +56,8 @@ extern const QString documentName;
 void setUpQuotePrinter(QPrinter &printer);
 
 // Prints the quote list on the chosen printer; throws app::Error when the printer fails.
+// A PDF file is made in memory and put in place only when complete, so that a failure
+// (a full disk) leaves a PDF of the same name as it was.
 void printQuote(QPrinter &printer, const QStringList &list);
 
 } // namespace quote

@@ -1,0 +1,6 @@
+"""Pictures of the heating pages (pages/heating/); none yet.  Add one module per page,
+as the package docstring says; it is picked up without a change here."""
+
+from ..entries import gather
+
+PICTURES = gather(__name__, __path__)
