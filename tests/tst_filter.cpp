@@ -231,16 +231,31 @@ private Q_SLOTS:
         QVERIFY(user->errors.isEmpty());
     }
 
+    // Deleting the whole volume is undone: the box gets back what it held before, whether
+    // the user typed it or the arrival set it.
+    void emptiedVolumeGetsItsTextBack_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("restored");
+        QTest::addColumn<int>("firstRow");
+        QTest::newRow("typed before") << "30" << "30" << 6;
+        QTest::newRow("set on arrival") << "" << "8,5" << 1;
+    }
     void emptiedVolumeGetsItsTextBack()
     {
+        QFETCH(QString, typed);
+        QFETCH(QString, restored);
+        QFETCH(int, firstRow);
         arriveFromTheLadders("8,5", "1000,00");
-        typeVolume("30");
         auto *vm = filterControl<QLineEdit>("vm");
+        if (!typed.isEmpty())
+            typeVolume(typed);
+        vm->setFocus();
         vm->selectAll();
         QTest::keyClick(vm, Qt::Key_Delete);
-        QCOMPARE(vm->text(), QStringLiteral("30"));
+        QCOMPARE(vm->text(), restored);
         QCOMPARE(label("pmp2"), QString());
-        QCOMPARE(rows(filterList()).first(), catalogueName(6));
+        QCOMPARE(rows(filterList()), filter::namesFrom(firstRow));
         QVERIFY(user->errors.isEmpty());
     }
 

@@ -484,8 +484,8 @@ def pic_wifi(w, h):
         cv.rect((x0, y0, x1, y1), fill=(40, 44, 52), radius=r)
         screen = (x0 + 2.5 * s, y0 + 3 * s, x1 - 2.5 * s, y1 - 3 * s)
         cv.fill_gradient(rect_mask(cv, screen, radius=1.5 * s), y0, y1, (110, 200, 240), (20, 120, 200))
-        wave_band_clip = (screen[0], (screen[1] + screen[3]) / 2, screen[2], screen[3])
-        cv.rect(wave_band_clip, fill=(16, 156, 208), radius=1.5 * s)
+        water = (screen[0], (screen[1] + screen[3]) / 2, screen[2], screen[3])  # the pool on the screen
+        cv.rect(water, fill=(16, 156, 208), radius=1.5 * s)
         cv.text(((screen[0] + screen[2]) / 2, screen[1] + (screen[3] - screen[1]) * 0.3), "28°",
                 "LiberationSans-Bold.ttf", 6.5 * s, WHITE, anchor="mm")
     return cv
