@@ -11,6 +11,7 @@ namespace app {
 namespace {
 // "color:" at the start or after ";" or whitespace, so that "background-color" is left alone.
 const QRegularExpression colourRule(QStringLiteral("(^|[;\\s])color\\s*:\\s*([^;]*);?"));
+const QRegularExpression backgroundRule(QStringLiteral("(^|[;\\s])background-color\\s*:\\s*([^;]*);?"));
 } // namespace
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -30,6 +31,25 @@ QColor textColour(const QWidget *widget)
 {
     const auto match = colourRule.match(widget->styleSheet());
     return match.hasMatch() ? QColor(match.captured(2).trimmed()) : widget->palette().color(widget->foregroundRole());
+}
+
+void setBackgroundColour(QWidget *widget, const QColor &colour)
+{
+    QString sheet = widget->styleSheet();
+    const QString rule = QStringLiteral("background-color: %1;").arg(colour.name());
+    const auto match = backgroundRule.match(sheet);
+    if (match.hasMatch())
+        sheet.replace(match.capturedStart(0) + match.capturedLength(1),
+                      match.capturedLength(0) - match.capturedLength(1), rule);
+    else
+        sheet = rule + QLatin1Char(' ') + sheet;
+    widget->setStyleSheet(sheet);
+}
+
+QColor backgroundColour(const QWidget *widget)
+{
+    const auto match = backgroundRule.match(widget->styleSheet());
+    return match.hasMatch() ? QColor(match.captured(2).trimmed()) : widget->palette().color(widget->backgroundRole());
 }
 
 void centreLines(QPlainTextEdit *memo)

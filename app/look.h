@@ -12,6 +12,9 @@ namespace app {
 // controls are declared in the forms' style sheets).
 void setTextColour(QWidget *widget, const QColor &colour);
 QColor textColour(const QWidget *widget);
+// The same for the background colour of such a control (a label that turns red).
+void setBackgroundColour(QWidget *widget, const QColor &colour);
+QColor backgroundColour(const QWidget *widget);
 
 // The lines of a memo centred, as the forms of several memos declare them.
 void centreLines(QPlainTextEdit *memo);
