@@ -1,6 +1,7 @@
-"""Pictures of the further-articles and information pages (pages/side/); none yet.  Add one
-module per page, as the package docstring says; it is picked up without a change here."""
+"""Pictures of the further-articles and information pages (pages/side/); one module per page,
+see the package docstring.  _parts holds the small objects their drawings share."""
 
 from ..entries import gather
 
-PICTURES = gather(__name__, __path__)
+# the pages in the program's order; other modules follow by name
+PICTURES = gather(__name__, __path__, order=("furtherarticles", "morepool", "moreaccessories", "accessorytabs"))
