@@ -9,6 +9,8 @@
 #include "app/pageset.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -112,6 +114,43 @@ inline void moveMouseOver(QWidget *widget, QPoint pos = {5, 5})
 {
     QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// A point of the page surface that no control covers.
+inline QPoint backgroundPoint(app::PageId id)
+{
+    QWidget *client = app::page(id)->client();
+    for (int y = client->height() - 1; y > 0; y -= 7)
+        for (int x = client->width() - 1; x > 0; x -= 7)
+            if (!client->childAt(x, y))
+                return {x, y};
+    qFatal("no free background");
+}
+
+// The mouse moved over the page's own surface, where pages recompute their totals.
+inline void moveOverBackground(app::PageId id)
+{
+    moveMouseOver(app::page(id)->client(), backgroundPoint(id));
+}
+
+// A click as the user makes it on a radio button's or check box's indicator.
+inline void press(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+}
+
+// A user's pick from a list: a click on the box's arrow opens it, the row is chosen in it
+// and confirmed with Enter.
+inline void pick(QComboBox *combo, const QString &row)
+{
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 8, combo->height() / 2));
+    QTRY_VERIFY(combo->view()->isVisible());
+    const int index = combo->findText(row, Qt::MatchExactly);
+    QVERIFY2(index >= 0, qPrintable(row));
+    combo->view()->setCurrentIndex(combo->model()->index(index, 0));
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    settle();
 }
 
 inline void clickOn(QWidget *widget)

@@ -78,12 +78,6 @@ void chooseInList(QComboBox *combo, int index)
     settle();
 }
 
-void pick(QComboBox *combo, const QString &row)
-{
-    openList(combo);
-    chooseInList(combo, combo->findText(row, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
 // A row of the catalogue; the list holds the catalogue's tail.
 void pickFilter(int row)
 {

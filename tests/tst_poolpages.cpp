@@ -22,12 +22,6 @@ QString text(PageId id, const char *edit)
     return control<QLineEdit>(id, edit)->text();
 }
 
-// A click as the user makes it, on the radio button's or check box's indicator.
-void press(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-}
-
 void choose(PageId id, const QStringList &controls)
 {
     for (const QString &name : controls)
@@ -43,21 +37,10 @@ QStringList summary(PageId id)
     return lines;
 }
 
-// A point of the page surface that no control covers.
-QPoint background(PageId id)
-{
-    QWidget *client = page(id)->client();
-    for (int y = client->height() - 1; y > 0; y -= 7)
-        for (int x = client->width() - 1; x > 0; x -= 7)
-            if (!client->childAt(x, y))
-                return {x, y};
-    qFatal("no free background");
-}
-
 void mouseOnBackground(PageId id, QEvent::Type type)
 {
     QWidget *client = page(id)->client();
-    const QPoint pos = background(id);
+    const QPoint pos = backgroundPoint(id);
     QMouseEvent e(type, pos, client->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                   type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(client, &e);

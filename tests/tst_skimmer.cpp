@@ -52,14 +52,6 @@ void press(const char *name)
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
 
-// A row chosen in the combo box's list as the user does it: opened, row marked, Enter.
-void pick(QComboBox *combo, const QString &row)
-{
-    combo->showPopup();
-    combo->view()->setCurrentIndex(combo->model()->index(combo->findText(row, Qt::MatchExactly), 0));
-    QTest::keyClick(combo->view(), Qt::Key_Return);
-}
-
 // A point of the page surface that no control covers.
 QPoint background()
 {
