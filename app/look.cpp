@@ -14,42 +14,48 @@ const QRegularExpression colourRule(QStringLiteral("(^|[;\\s])color\\s*:\\s*([^;
 const QRegularExpression backgroundRule(QStringLiteral("(^|[;\\s])background-color\\s*:\\s*([^;]*);?"));
 } // namespace
 
-void setTextColour(QWidget *widget, const QColor &colour)
+namespace {
+
+// Replaces the colour of one property in a control's style sheet, or adds it.
+void setSheetColour(QWidget *widget, const QRegularExpression &rule, const char *property, const QColor &colour)
 {
     QString sheet = widget->styleSheet();
-    const QString rule = QStringLiteral("color: %1;").arg(colour.name());
-    const auto match = colourRule.match(sheet);
+    const QString text = QStringLiteral("%1: %2;").arg(QLatin1String(property), colour.name());
+    const auto match = rule.match(sheet);
     if (match.hasMatch())
-        sheet.replace(match.capturedStart(0) + match.capturedLength(1),
-                      match.capturedLength(0) - match.capturedLength(1), rule);
+        sheet.replace(match.capturedStart(0) + match.capturedLength(1), match.capturedLength(0) - match.capturedLength(1),
+                      text);
     else
-        sheet = rule + QLatin1Char(' ') + sheet;
+        sheet = text + QLatin1Char(' ') + sheet;
     widget->setStyleSheet(sheet);
+}
+
+QColor sheetColour(const QWidget *widget, const QRegularExpression &rule, QPalette::ColorRole fallback)
+{
+    const auto match = rule.match(widget->styleSheet());
+    return match.hasMatch() ? QColor(match.captured(2).trimmed()) : widget->palette().color(fallback);
+}
+
+} // namespace
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    setSheetColour(widget, colourRule, "color", colour);
 }
 
 QColor textColour(const QWidget *widget)
 {
-    const auto match = colourRule.match(widget->styleSheet());
-    return match.hasMatch() ? QColor(match.captured(2).trimmed()) : widget->palette().color(widget->foregroundRole());
+    return sheetColour(widget, colourRule, widget->foregroundRole());
 }
 
 void setBackgroundColour(QWidget *widget, const QColor &colour)
 {
-    QString sheet = widget->styleSheet();
-    const QString rule = QStringLiteral("background-color: %1;").arg(colour.name());
-    const auto match = backgroundRule.match(sheet);
-    if (match.hasMatch())
-        sheet.replace(match.capturedStart(0) + match.capturedLength(1),
-                      match.capturedLength(0) - match.capturedLength(1), rule);
-    else
-        sheet = rule + QLatin1Char(' ') + sheet;
-    widget->setStyleSheet(sheet);
+    setSheetColour(widget, backgroundRule, "background-color", colour);
 }
 
 QColor backgroundColour(const QWidget *widget)
 {
-    const auto match = backgroundRule.match(widget->styleSheet());
-    return match.hasMatch() ? QColor(match.captured(2).trimmed()) : widget->palette().color(widget->backgroundRole());
+    return sheetColour(widget, backgroundRule, widget->backgroundRole());
 }
 
 void centreLines(QPlainTextEdit *memo)

@@ -39,15 +39,9 @@ bool shown(const char *name)
     return !control(covers, name)->isHidden();
 }
 
-// A point of the page surface that no control covers.
 void mouseOverBackground()
 {
-    QWidget *client = page(covers)->client();
-    for (int y = client->height() - 1; y > 0; y -= 7)
-        for (int x = client->width() - 1; x > 0; x -= 7)
-            if (!client->childAt(x, y))
-                return moveMouseOver(client, {x, y});
-    qFatal("no free background");
+    testing::moveOverBackground(covers);
 }
 
 // The pool page's store, as its "&Weiter -->" leaves it.

@@ -105,15 +105,9 @@ void tabInto(QWidget *before)
     settle();
 }
 
-// A point of the page surface that no control covers.
 void moveOverBackground()
 {
-    QWidget *client = page(filterPage)->client();
-    for (int y = client->height() - 1; y > 0; y -= 7)
-        for (int x = 1; x < client->width(); x += 7)
-            if (!client->childAt(x, y))
-                return moveMouseOver(client, {x, y});
-    QFAIL("no free background");
+    testing::moveOverBackground(filterPage);
 }
 
 bool shown(const char *name)

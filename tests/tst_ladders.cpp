@@ -63,12 +63,7 @@ void choose(const QString &ladder)
 
 void mouseOverBackground()
 {
-    QWidget *client = page(ladders)->client();
-    for (int y = client->height() - 1; y > 0; y -= 7)
-        for (int x = client->width() - 1; x > 0; x -= 7)
-            if (!client->childAt(x, y))
-                return moveMouseOver(client, {x, y});
-    qFatal("no free background");
+    testing::moveOverBackground(ladders);
 }
 
 void poolStored(const QString &shape, const QString &height, const QString &total = QStringLiteral("1000,00"))

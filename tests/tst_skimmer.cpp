@@ -52,15 +52,9 @@ void press(const char *name)
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
 
-// A point of the page surface that no control covers.
 QPoint background()
 {
-    QWidget *client = page(skimmerPage)->client();
-    for (int y = client->height() - 1; y > 0; y -= 7)
-        for (int x = client->width() - 1; x > 0; x -= 7)
-            if (!client->childAt(x, y))
-                return {x, y};
-    qFatal("no free background");
+    return testing::backgroundPoint(skimmerPage);
 }
 
 void mouseOnBackground(QEvent::Type type)

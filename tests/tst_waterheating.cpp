@@ -50,12 +50,7 @@ void press(const char *name)
 // A mouse move over a point of the page surface that no control covers.
 void moveOverBackground()
 {
-    QWidget *client = page(heating)->client();
-    for (int y = client->height() - 1; y > 0; y -= 7)
-        for (int x = client->width() - 1; x > 0; x -= 7)
-            if (!client->childAt(x, y))
-                return moveMouseOver(client, {x, y});
-    QFAIL("no free background");
+    testing::moveOverBackground(heating);
 }
 
 QStringList memo(const char *name)
