@@ -3,11 +3,56 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
+#include <array>
+
 namespace app {
+
+namespace {
+
+// The dealer's round logo in the sizes the desktop asks for, each picture read only
+// when a size is first wanted (a window system that shows no icon reads none).
+class LogoIcon : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int wanted = std::max(size.width(), size.height());
+        int chosen = sizes.back();
+        for (int s : sizes)
+            if (s >= wanted) {
+                chosen = s;
+                break;
+            }
+        QPixmap logo(QStringLiteral(":/assets/icons/nixaro-%1.png").arg(chosen));
+        return logo.size() == size ? logo : logo.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> list;
+        for (int s : sizes)
+            list << QSize(s, s);
+        return list;
+    }
+    QIconEngine *clone() const override { return new LogoIcon; }
+    QString key() const override { return QStringLiteral("NixaroLogo"); }
+
+private:
+    static constexpr std::array sizes = {16, 22, 24, 32, 48, 64, 128, 256};
+};
+
+} // namespace
 
 void setUpApplication()
 {
@@ -17,10 +62,7 @@ void setUpApplication()
     // The desktop matches the windows to the menu entry, and every page carries the
     // dealer's round logo (the same pictures as the installed icon, read when shown).
     QGuiApplication::setDesktopFileName(QStringLiteral(NIXARO_APP_ID));
-    QIcon builtIn;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        builtIn.addFile(QStringLiteral(":/assets/icons/nixaro-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(builtIn);
+    QApplication::setWindowIcon(QIcon(new LogoIcon));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
 
     // The whole program speaks German, so Qt's file, print and message dialogs do too

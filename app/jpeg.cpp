@@ -1,5 +1,6 @@
 #include "jpeg.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 
@@ -44,13 +45,24 @@ QImage decodeJpeg(const QByteArray &data)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+#ifdef JCS_EXTENSIONS
+    // Straight into the pixel layout a pixmap uses, with no conversion afterwards.
+    info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    const QImage::Format format = QImage::Format_RGB32;
+#else
     info.out_color_space = JCS_RGB;
+    const QImage::Format format = QImage::Format_RGB888;
+#endif
     jpeg_start_decompress(&info);
 
-    image = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    image = new QImage(int(info.output_width), int(info.output_height), format);
+    JSAMPROW rows[8];
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image->scanLine(int(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
+        const int first = int(info.output_scanline);
+        const int count = std::min(8, int(info.output_height) - first);
+        for (int i = 0; i < count; ++i)
+            rows[i] = image->scanLine(first + i);
+        jpeg_read_scanlines(&info, rows, JDIMENSION(count));
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

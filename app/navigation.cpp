@@ -12,16 +12,31 @@ namespace app {
 
 namespace {
 std::array<Page *, pageCount> pages{};
-}
+std::array<PageFactory, pageCount> factories{};
+} // namespace
 
-void registerPage(PageId id, Page *p)
+void registerPage(PageId id, PageFactory make)
 {
-    pages[size_t(id)] = p;
+    factories[size_t(id)] = make;
 }
 
 Page *page(PageId id)
 {
-    return pages[size_t(id)];
+    Page *&p = pages[size_t(id)];
+    if (!p)
+        p = factories[size_t(id)]();
+    return p;
+}
+
+bool isMade(PageId id)
+{
+    return pages[size_t(id)] != nullptr;
+}
+
+void forgetPages()
+{
+    pages.fill(nullptr);
+    factories.fill(nullptr);
 }
 
 Page *mainWindow()
@@ -39,12 +54,13 @@ void showPage(PageId id)
 
 void closePage(PageId id)
 {
-    page(id)->close();
+    if (isMade(id))
+        page(id)->close();
 }
 
 bool isShowing(PageId id)
 {
-    return page(id)->isVisible();
+    return isMade(id) && page(id)->isVisible();
 }
 
 void showOpenPoolPage()

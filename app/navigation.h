@@ -33,8 +33,16 @@ enum class PageId {
 };
 inline constexpr int pageCount = int(PageId::Tureiniger) + 1;
 
-void registerPage(PageId id, Page *page);
+// Every page exists for the whole run, but its window is made the first time something
+// needs it (shown, or looked at), so that start-up makes only the welcome page. Nothing
+// but a page's own events touches its window, so no one can tell the difference.
+using PageFactory = Page *(*)();
+void registerPage(PageId id, PageFactory make);
 Page *page(PageId id);
+// Whether the page's window has been made yet.
+bool isMade(PageId id);
+// Forgets all pages (their windows are deleted by the caller).
+void forgetPages();
 Page *mainWindow();
 
 // Visible, raised and activated; a page that is already visible comes to the front.

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QScreen>
 
 namespace app {
@@ -81,8 +82,11 @@ bool Page::event(QEvent *e)
                 // The look the pages share, under the forms' own style sheets. Set once
                 // the form stands: under a style sheet set earlier, new controls would
                 // not take their fonts from the frames they sit in.
+                // Only pages with radio buttons need it; on the others Qt would restyle
+                // every control for nothing.
                 static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
-                m_client->setStyleSheet(sharedLook);
+                if (m_client->findChild<QRadioButton *>())
+                    m_client->setStyleSheet(sharedLook);
                 adjustSize();
                 centre();
                 m_placed = true;

@@ -30,9 +30,11 @@ namespace {
 template<typename T>
 void create(PageId id)
 {
-    Page *page = new T;
-    page->setObjectName(QString::fromLatin1(T::staticMetaObject.className()));
-    registerPage(id, page);
+    registerPage(id, [] {
+        Page *page = new T;
+        page->setObjectName(QString::fromLatin1(T::staticMetaObject.className()));
+        return page;
+    });
 }
 
 } // namespace
@@ -60,14 +62,16 @@ void createPages()
     create<TSkimmer>(PageId::TSkimmer);
     create<Tbrs>(PageId::Tbrs);
     create<Tureiniger>(PageId::Tureiniger);
+    // The main window is made at once; the others when they are first needed.
+    page(PageId::Tbg);
 }
 
 void destroyPages()
 {
-    for (int i = pageCount - 1; i >= 0; --i) {
-        delete page(PageId(i));
-        registerPage(PageId(i), nullptr);
-    }
+    for (int i = pageCount - 1; i >= 0; --i)
+        if (isMade(PageId(i)))
+            delete page(PageId(i));
+    forgetPages();
 }
 
 } // namespace app

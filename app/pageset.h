@@ -2,7 +2,8 @@
 
 namespace app {
 
-// Creates the pages once, in their fixed order; the first is the main window.
+// Sets up the pages in their fixed order and makes the main window; each other page's
+// window is made when it is first needed.
 void createPages();
 // Destroys them at the end of the run.
 void destroyPages();

@@ -56,8 +56,10 @@ void PictureBox::paintEvent(QPaintEvent *)
         const QImage img = image();
         if (img.isNull())
             return;
-        m_scaled = QPixmap::fromImage(img.scaled(target * devicePixelRatioF(), Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation));
+        const QSize pixels = target * devicePixelRatioF();
+        m_scaled = QPixmap::fromImage(img.size() == pixels
+                                          ? img
+                                          : img.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         m_scaled.setDevicePixelRatio(devicePixelRatioF());
     }
     QPainter painter(this);

@@ -121,7 +121,7 @@ QList<app::Page *> visiblePages()
 {
     QList<app::Page *> pages;
     for (int id = 0; id < app::pageCount; ++id)
-        if (app::page(app::PageId(id))->isVisible())
+        if (app::isShowing(app::PageId(id)))
             pages << app::page(app::PageId(id));
     return pages;
 }
