@@ -27,7 +27,8 @@ deps:
 
 bench: build
 	./$(BUILD)/bench/nixaro_bench
-	./$(BUILD)/bench/nixaro_startup ./$(BUILD)/bench/nixaro_firstframe ./$(BUILD)/bench/bare_firstframe 15
+	./$(BUILD)/bench/nixaro_startup ./$(BUILD)/bench/nixaro_firstframe ./$(BUILD)/bench/bare_firstframe 15 \
+	  ./$(BUILD)/bench/text_firstframe
 
 screenshots: build
 	./scripts/screenshots.sh $(BUILD)

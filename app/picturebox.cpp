@@ -3,25 +3,21 @@
 #include "jpeg.h"
 
 #include <QFile>
-#include <QHash>
 #include <QPainter>
 
 namespace app {
 
 QImage picture(const QString &resourcePath)
 {
-    static QHash<QString, QImage> decoded;
-    auto it = decoded.find(resourcePath);
-    if (it == decoded.end()) {
-        QFile file(resourcePath);
-        QImage image;
-        if (file.open(QIODevice::ReadOnly))
-            image = decodeJpeg(file.readAll());
-        if (image.isNull())
-            qWarning("picture %s could not be decoded", qPrintable(resourcePath));
-        it = decoded.insert(resourcePath, image);
-    }
-    return *it;
+    // Not kept: each box keeps the pixmap it shows, and a second copy of every decoded
+    // picture would only cost memory.
+    QFile file(resourcePath);
+    QImage image;
+    if (file.open(QIODevice::ReadOnly))
+        image = decodeJpeg(file.readAll());
+    if (image.isNull())
+        qWarning("picture %s could not be decoded", qPrintable(resourcePath));
+    return image;
 }
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
@@ -53,13 +49,13 @@ void PictureBox::paintEvent(QPaintEvent *)
         return;
     const QSize target = m_stretch ? size() : image().size();
     if (m_scaled.isNull() || m_scaled.size() != target * devicePixelRatioF()) {
-        const QImage img = image();
+        QImage img = image();
         if (img.isNull())
             return;
         const QSize pixels = target * devicePixelRatioF();
-        m_scaled = QPixmap::fromImage(img.size() == pixels
-                                          ? img
-                                          : img.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (img.size() != pixels)
+            img = img.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled = QPixmap::fromImage(std::move(img));
         m_scaled.setDevicePixelRatio(devicePixelRatioF());
     }
     QPainter painter(this);

@@ -21,7 +21,7 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
 
-    // The decoded picture (decoding it now if it was not painted yet).
+    // The decoded picture, at its own size.
     QImage image() const;
 
 protected:
@@ -33,7 +33,7 @@ private:
     QPixmap m_scaled;  // the picture at the box's current size
 };
 
-// The decoded picture of a resource path, decoded once per run.
+// The decoded picture of a resource path.
 QImage picture(const QString &resourcePath);
 
 } // namespace app

@@ -1,7 +1,9 @@
 // Start-up of Nixaro against a bare Qt Widgets window, as whole processes, run in turn
 // in one session: the wall time from starting the process to the idle, painted first
 // window, and the peak memory by then; medians of the runs and their ratios.
-//   nixaro_startup <nixaro_firstframe> <bare_firstframe> [runs]
+//   nixaro_startup <nixaro_firstframe> <bare_firstframe> [runs] [<text_firstframe>]
+// The optional third program, a bare window with one line of text, shows what loading
+// the fonts alone costs.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -86,11 +88,13 @@ int main(int argc, char *argv[])
     }
     setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen", 1);
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
-    const char *programs[2] = {argv[1], argv[2]};
-    std::vector<double> ms[2];
-    std::vector<long> kb[2];
+    const char *programs[3] = {argv[1], argv[2], argc > 4 ? argv[4] : nullptr};
+    const int count = programs[2] ? 3 : 2;
+    std::vector<double> ms[3];
+    std::vector<long> kb[3];
     // One warm-up run each, so that both start from the same file cache.
-    for (const char *program : programs) {
+    for (int p = 0; p < count; ++p) {
+        const char *program = programs[p];
         Run warm;
         if (!runOnce(program, warm)) {
             std::fprintf(stderr, "%s did not report its first frame\n", program);
@@ -98,7 +102,7 @@ int main(int argc, char *argv[])
         }
     }
     for (int i = 0; i < runs; ++i)
-        for (int p = 0; p < 2; ++p) {
+        for (int p = 0; p < count; ++p) {
             Run run;
             if (!runOnce(programs[p], run)) {
                 std::fprintf(stderr, "%s did not report its first frame\n", programs[p]);
@@ -114,5 +118,11 @@ int main(int argc, char *argv[])
     std::printf("  %-28s %8.1f ms %8.1f MB\n", "Nixaro (21 pages)", nixaroMs, nixaroKb / 1024.0);
     std::printf("  %-28s %8.1f ms %8.1f MB\n", "bare Qt Widgets window", bareMs, bareKb / 1024.0);
     std::printf("  %-28s %8.2f x    %8.2f x\n", "ratio", nixaroMs / bareMs, double(nixaroKb) / double(bareKb));
+    if (count == 3) {
+        const double textMs = median(ms[2]);
+        const long textKb = median(kb[2]);
+        std::printf("  %-28s %8.1f ms %8.1f MB\n", "bare window, one text line", textMs, textKb / 1024.0);
+        std::printf("  %-28s %8.2f x    %8.2f x\n", "ratio to it", nixaroMs / textMs, double(nixaroKb) / double(textKb));
+    }
     return 0;
 }
