@@ -7,6 +7,7 @@
 #include "app/numbertext.h"
 #include "app/page.h"
 #include "app/pageset.h"
+#include "pages/quote/quotefile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,7 +15,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
+#include <QListWidget>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <functional>
@@ -55,7 +58,7 @@ int main(int argc, char *argv[])
     }
 
     std::printf("Start-up (%d pictures built in)\n", int(jpegs.size()));
-    row("create the 21 pages, show and paint the welcome page", bestOf(5, [] {
+    row("set up the pages; make, show and paint the welcome page", bestOf(5, [] {
         app::createPages();
         app::showPage(app::PageId::Tbg);
         app::mainWindow()->grab();
@@ -77,6 +80,25 @@ int main(int argc, char *argv[])
             QImageReader(&buffer, "jpg").read();
         }
     }));
+
+    // A quote list far longer than any customer's: written, then opened into the
+    // options page's list as "&Öffnen" does.
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lang.nxr"));
+        QStringList lines;
+        for (int i = 0; i < 100000; ++i)
+            lines << QStringLiteral("Zeile %1 des Angebots: Kunststoffkessel 470 / Top mount /WP 8000  499,95 €").arg(i);
+        quote::writeQuoteFile(path, lines);
+        app::createPages();
+        auto *list = app::page(app::PageId::Tsave)->findChild<QListWidget *>(QStringLiteral("ur"));
+        std::printf("Quote file: 100000 lines\n");
+        row("open into the quote list (read, decode, fill)", bestOf(5, [&] {
+            list->clear();
+            list->addItems(quote::readQuoteFile(path));
+        }));
+        app::destroyPages();
+    }
 
     QStringList prices;
     for (int i = 0; i < 100000; ++i)
