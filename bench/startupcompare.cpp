@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -29,9 +29,8 @@ struct Run
 
 long long nowNs()
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+    return static_cast<long long>(
+        std::chrono::nanoseconds(std::chrono::steady_clock::now().time_since_epoch()).count());
 }
 
 bool runOnce(const char *program, Run &run)
