@@ -17,8 +17,11 @@
 #include <QUrl>
 
 #include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <sys/resource.h>
 
 class FakeDialogs : public app::Dialogs
 {
@@ -99,6 +102,53 @@ T *control(app::PageId page, const char *name)
         qFatal("no control %s", name);
     return widget;
 }
+
+// The program as it starts, made afresh for a test, with a stand-in user at its dialogs.
+class FreshProgram
+{
+public:
+    FakeDialogs &start()
+    {
+        m_user = std::make_unique<FakeDialogs>();
+        startProgram();
+        return *m_user;
+    }
+    void end()
+    {
+        if (!m_user)
+            return;
+        app::destroyPages();
+        m_user.reset();
+    }
+
+private:
+    std::unique_ptr<FakeDialogs> m_user;
+};
+
+// A file size limit standing in for a full disk while it lives (the tests may run as
+// root, whom permissions do not stop); writing past it fails instead of ending the test.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit small = m_previous;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_signal)(int);
+};
 
 // Shows a page as the user would reach it, and waits until it is the active page.
 inline void goTo(app::PageId id)

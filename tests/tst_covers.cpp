@@ -65,18 +65,17 @@ class CoversTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
     }
     void cleanup()
     {
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void formAsCreated()

@@ -143,18 +143,17 @@ class FilterPageTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
     }
     void cleanup()
     {
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void recommendationOnArrival_data()

@@ -84,13 +84,13 @@ class FloorCleaningTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
     // The program as it starts, the lights page's total in the store, the page shown.
     void open(const QString &summe7 = QStringLiteral("3000"))
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
         daten.summe7 = summe7;
         goTo(floorPage);
     }
@@ -98,11 +98,8 @@ class FloorCleaningTest : public QObject
 private Q_SLOTS:
     void cleanup()
     {
-        if (user) {
-            destroyPages();
-            delete user;
-            user = nullptr;
-        }
+        program.end();
+        user = nullptr;
     }
 
     // ---- the catalogue, without windows

@@ -57,6 +57,7 @@ class LightsTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
     void walkIn(const QString &previousTotal)
@@ -74,13 +75,11 @@ class LightsTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
     }
     void cleanup()
     {
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void listsAsTheWalkFindsThem()

@@ -10,8 +10,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace app;
 using namespace testing;
@@ -283,17 +281,10 @@ private Q_SLOTS:
         const QStringList lines(100, QString(40, 'x'));
         setList(lines);
 
-        // A file size limit stands in for a full disk (the tests may run as root,
-        // whom permissions do not stop).
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit small = previous;
-        small.rlim_cur = 1000;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        use("Speichern1");
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            FullDisk disk(1000);
+            use("Speichern1");
+        }
 
         QCOMPARE(user.errors.size(), 1);
         QVERIFY2(user.errors[0].startsWith("Cannot create file " + user.fileToSave), qPrintable(user.errors[0]));

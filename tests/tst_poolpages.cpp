@@ -58,19 +58,18 @@ class PoolPagesTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
 private Q_SLOTS:
     // Every test finds the pages as the program creates them.
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
     }
     void cleanup()
     {
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void kitRows_data()

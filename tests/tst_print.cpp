@@ -16,8 +16,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace app;
 using namespace testing;
@@ -170,16 +168,10 @@ private Q_SLOTS:
         list()->clear();
         list()->addItems(QStringList(200, QString(60, 'x')));
 
-        // A file size limit stands in for a full disk (the tests may run as root).
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        trigger("Drucken1");
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            FullDisk disk(4096);
+            trigger("Drucken1");
+        }
 
         QCOMPARE(user.errors.size(), 1);
         QVERIFY2(user.errors[0].startsWith("Cannot create file " + user.pdf), qPrintable(user.errors[0]));

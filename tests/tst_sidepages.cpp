@@ -136,19 +136,18 @@ class SidePagesTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
     }
     void cleanup()
     {
         QVERIFY(user->errors.isEmpty());
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     // ---- the further articles page

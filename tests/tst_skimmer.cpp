@@ -89,6 +89,7 @@ class SkimmerTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
     void walkIn(const QString &shape, const QString &previousTotal = QStringLiteral("2000,00"),
@@ -109,13 +110,11 @@ class SkimmerTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
     }
     void cleanup()
     {
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void pricesAndLines_data()

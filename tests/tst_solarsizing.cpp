@@ -81,20 +81,19 @@ class SolarSizingTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
         goTo(sizing);
     }
     void cleanup()
     {
         QCOMPARE(user->errors, QStringList());
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void startsAsTheFormSays()

@@ -53,12 +53,12 @@ class UnderwaterCleanerTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
     void open(const QString &summe8)
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
         daten.summe8 = summe8;
         goTo(cleanerPage);
     }
@@ -66,11 +66,8 @@ class UnderwaterCleanerTest : public QObject
 private Q_SLOTS:
     void cleanup()
     {
-        if (user) {
-            destroyPages();
-            delete user;
-            user = nullptr;
-        }
+        program.end();
+        user = nullptr;
     }
 
     // ---- the catalogue, without windows

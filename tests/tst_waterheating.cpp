@@ -82,20 +82,19 @@ class WaterHeatingTest : public QObject
 {
     Q_OBJECT
 
+    FreshProgram program;
     FakeDialogs *user = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        user = new FakeDialogs;
-        startProgram();
+        user = &program.start();
         goTo(heating);
     }
     void cleanup()
     {
         QCOMPARE(user->errors, QStringList());
-        destroyPages();
-        delete user;
+        program.end();
     }
 
     void startsAsTheFormSays()
