@@ -12,4 +12,12 @@ QString textResource(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
+QStringList textResourceLines(const QString &path)
+{
+    QString text = textResource(path);
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}
+
 } // namespace app

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-
 using namespace app;
 using namespace testing;
 

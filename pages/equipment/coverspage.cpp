@@ -20,14 +20,6 @@ namespace {
 // Pixels the descriptions grow and the pictures move per font step.
 constexpr int stepPixels = 5;
 
-QStringList descriptionLines(const char *file)
-{
-    QString text = textResource(QStringLiteral(":/pages/equipment/") + QLatin1String(file));
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text.split(u'\n');
-}
-
 } // namespace
 
 Tabdeckung::Tabdeckung() : Page(QStringLiteral("Schwimmbadabdeckungen"), {790, 514})
@@ -60,7 +52,7 @@ Tabdeckung::CoverControls Tabdeckung::coverControls(Cover cover, QCheckBox *box,
                                                     QString QuoteStore::*line, const QString &linePrefix,
                                                     const char *descriptionFile)
 {
-    setLines(description, descriptionLines(descriptionFile));
+    setLines(description, textResourceLines(QStringLiteral(":/pages/equipment/") + QLatin1String(descriptionFile)));
     CoverControls c;
     c.cover = cover;
     c.box = box;

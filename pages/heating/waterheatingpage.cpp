@@ -35,15 +35,6 @@ const QSize controllerPanel(95, 87);
 const QSize heatPumpPanel(183, 119);
 constexpr int heatPumpPanelTop = 344;
 
-// A description memo from its text file beside the page, one memo line a text line.
-QStringList memoLines(const char *file)
-{
-    QString text = textResource(QStringLiteral(":/pages/heating/") + QLatin1String(file));
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text.split(u'\n');
-}
-
 QTimer *pictureTimer(QObject *page, const char *name)
 {
     auto *timer = new QTimer(page);
@@ -67,9 +58,9 @@ Tsolar::Tsolar()
         sizes << absorber.name.toString();
     setChoices(ui.solar_auswahl, sizes);
     ui.solar_auswahl->setEditText(absorberPrompt.toString());
-    setLines(ui.TDS, memoLines("controller.txt"));
-    setLines(ui.solar, memoLines("shower.txt"));
-    setLines(ui.wpinfo, memoLines("heatpump.txt"));
+    setLines(ui.TDS, textResourceLines(QStringLiteral(":/pages/heating/controller.txt")));
+    setLines(ui.solar, textResourceLines(QStringLiteral(":/pages/heating/shower.txt")));
+    setLines(ui.wpinfo, textResourceLines(QStringLiteral(":/pages/heating/heatpump.txt")));
     ui.SpeedButton1->setIcon(QIcon(QPixmap::fromImage(picture(QStringLiteral(":/assets/heating/sizing.jpg")))));
 
     onChange(ui.solar_auswahl, [this] { solar_auswahlChange(); });
