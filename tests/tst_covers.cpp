@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QPlainTextEdit>
 
 using namespace app;
@@ -50,6 +52,21 @@ void poolStored(const QString &shape, const QString &size, const QString &total 
     daten.beckenform = shape;
     daten.beckengroesse = size;
     daten.summe1 = total;
+}
+
+// Whether the box's indicator shows a dark check mark inside its light square, as a
+// user must see which choices are made.
+bool checkMarkShows(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    const QImage image = box->grab(square.adjusted(2, 2, -2, -2)).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
 }
 
 // The covers page activated anew, as after a visit to another page.
@@ -310,6 +327,18 @@ private Q_SLOTS:
         QCOMPARE(user->errors, QStringList{"'' is not a valid floating point value"});
         mouseOverBackground();  // the total is computed anew
         QCOMPARE(total->text(), QStringLiteral("1000,00"));
+    }
+
+    void checkedCoversShowTheirCheckMark()
+    {
+        poolStored("Rundbecken", "5,00 m");
+        goTo(covers);
+        for (const char *name : {"safetop", "cabrio", "Lupo"}) {
+            QVERIFY2(!checkMarkShows(box(name)), name);
+            press(name);
+            QVERIFY(box(name)->isChecked());
+            QVERIFY2(checkMarkShows(box(name)), name);
+        }
     }
 
     void backShowsTheOpenPoolPage()

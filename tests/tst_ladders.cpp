@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -71,6 +73,21 @@ void poolStored(const QString &shape, const QString &height, const QString &tota
     daten.beckenform = shape;
     daten.beckenhoehe = height;
     daten.summe2 = total;
+}
+
+// Whether the box's indicator shows a dark check mark inside its light square, as a
+// user must see which choices are made.
+bool checkMarkShows(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    const QImage image = box->grab(square.adjusted(2, 2, -2, -2)).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
 }
 
 // The page shown anew, as the covers page's "&Weiter -->" leads there.
@@ -434,6 +451,18 @@ private Q_SLOTS:
         for (const QString &name : pictureNames)
             QCOMPARE(control(ladders, qPrintable(name))->parentWidget(), page(ladders)->client());
         QVERIFY(control(ladders, "gelenk_image")->parentWidget() != page(ladders)->client());
+    }
+
+    void checkedHingeShowsItsCheckMark()
+    {
+        poolStored("Rundbecken", "1,20");
+        arrive();
+        press("eing");
+        auto *hinge = control<QCheckBox>(ladders, "leitergelenk");
+        QVERIFY(!checkMarkShows(hinge));
+        press("leitergelenk");
+        QVERIFY(hinge->isChecked());
+        QVERIFY(checkMarkShows(hinge));
     }
 
     void backShowsTheCoversPage()
