@@ -105,6 +105,25 @@ private Q_SLOTS:
             closePage(PageId::Tre);
         }
     }
+
+    // Without a shape chosen there is no pool page to go back to: the page only closes,
+    // and a step left open underneath keeps its place.
+    void backToThePoolWithNoPoolPageOpen()
+    {
+        goTo(PageId::Tsave);
+        goTo(PageId::Tendpr);
+        clickOn(control(PageId::Tendpr, "Panel2"));
+        settle();
+        QVERIFY(!isShowing(PageId::Tendpr));
+        for (PageId id : {PageId::Tat, PageId::Trd, PageId::Tol, PageId::Tre})
+            QVERIFY(!isShowing(id));
+        QVERIFY(isShowing(PageId::Tsave));
+
+        goToEntry(page(PageId::Tsave), GoTo::Abschlussseite)->trigger();  // and back it comes
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tendpr)));
+        for (PageId id : {PageId::Tendpr, PageId::Tsave})
+            closePage(id);
+    }
 };
 
 NIXARO_TEST_MAIN(FinalTest)

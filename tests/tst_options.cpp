@@ -154,6 +154,35 @@ private Q_SLOTS:
         }
     }
 
+    // The help of the list buttons shows over any of the three and goes over the page.
+    void buttonHelpFollowsTheMouse_data()
+    {
+        QTest::addColumn<QString>("button");
+        for (const char *b : {"Button3", "Button4", "Button5"})
+            QTest::newRow(b) << b;
+    }
+    void buttonHelpFollowsTheMouse()
+    {
+        QFETCH(QString, button);
+        QWidget *help = control(PageId::Tsave, "Memo1");
+        QVERIFY(!help->isVisible());
+        moveMouseOver(control(PageId::Tsave, qPrintable(button)));
+        QVERIFY(help->isVisible());
+        moveMouseOver(control(PageId::Tsave, "ur"));  // over the list it stays
+        QVERIFY(help->isVisible());
+        moveOverBackground(PageId::Tsave);
+        QVERIFY(!help->isVisible());
+        QCOMPARE(list()->count(), 0);  // moving the mouse changes no line
+    }
+
+    void pictureLeadsToTheFurtherArticles()
+    {
+        clickOn(control(PageId::Tsave, "Image1"));
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tartikel)));
+        closePage(PageId::Tartikel);
+        goTo(PageId::Tsave);
+    }
+
     void deleteTheSelectedLine_data()
     {
         QTest::addColumn<QString>("entry");
@@ -235,9 +264,15 @@ private Q_SLOTS:
         user.fileToOpen = dir.filePath("fremd.txt");
         writeBytes(user.fileToOpen, "erste\nzweite\n");  // another editor's line ends
         daten.beckenform = "Rundbecken";
+        daten.gesamtpreis = "7450,5";
+        auto *total = control<QLineEdit>(PageId::Tsave, "beck_end");
+        total->setText("7450,50");
         setList({"a", "b", "c"});
         use("ffnen1");
         QCOMPARE(listLines(), (QStringList{"erste", "zweite"}));
+        QCOMPARE(total->text(), QStringLiteral("7450,50"));
+        QCOMPARE(daten.gesamtpreis, QStringLiteral("7450,5"));
+        QCOMPARE(daten.beckenform, QStringLiteral("Rundbecken"));
         use("Button3");  // the current configuration goes below the loaded lines
         QCOMPARE(list()->count(), 2 + 27);
         QCOMPARE(list()->item(3)->text(), QString(26, ' ') + "Rundbecken");

@@ -235,6 +235,31 @@ private Q_SLOTS:
             closePage(id);
     }
 
+    // The open pool page comes to the front from every page with the entry; the final
+    // page closes itself on the way.
+    void poolEntryFromEveryPage_data()
+    {
+        QTest::addColumn<int>("from");
+        for (PageId id : {PageId::Tbg, PageId::Tabdeckung, PageId::TLeitern, PageId::TFip, PageId::Tsolar,
+                          PageId::TSkimmer, PageId::TLight, PageId::Tbrs, PageId::Tureiniger, PageId::Tsave,
+                          PageId::Tendpr, PageId::Tsber})
+            QTest::newRow(qPrintable(page(id)->objectName())) << int(id);
+    }
+    void poolEntryFromEveryPage()
+    {
+        QFETCH(int, from);
+        const PageId id = PageId(from);
+        FakeDialogs user;  // whatever a page says about the reset store
+        goTo(PageId::Tre);
+        goTo(id);
+        goToEntry(page(id), GoTo::Schwimmbeckenauswahl)->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tre)));
+        QCOMPARE(isShowing(id), id != PageId::Tendpr);
+        closePage(PageId::Tre);
+        if (id != PageId::Tbg)
+            closePage(id);
+    }
+
     void menuCaptionsPerPage()
     {
         const QStringList standard = {
