@@ -12,10 +12,14 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QMouseEvent>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
@@ -211,6 +215,24 @@ inline void clickOn(QWidget *widget)
 inline void doubleClickOn(QWidget *widget)
 {
     QTest::mouseDClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+}
+
+// Whether the box's indicator shows a check mark that stands out from its light square
+// (clearly darker than the square's lightest pixel), as a user must see which choices
+// are made.
+inline bool checkMarkShows(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    const QImage image = box->grab(square.adjusted(2, 2, -2, -2)).toImage();
+    int lightest = 0, darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            lightest = std::max(lightest, qGray(image.pixel(x, y)));
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        }
+    return lightest >= 160 && lightest - darkest >= 60;
 }
 
 } // namespace testing

@@ -1,7 +1,8 @@
 // What a screen reader says: the radio groups, lists and choice boxes a user sees on the
-// pages carry a name.
+// pages carry a name. And what the eye sees: every check box shows whether it is ticked.
 #include "testsupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QListWidget>
@@ -37,6 +38,35 @@ private Q_SLOTS:
                 unnamed << w->objectName();
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    // Caption colours from style sheets would tint the mark too, pale on the white square.
+    void everyCheckBoxShowsItsMark_data() { everyGroupAndListHasAName_data(); }
+    void everyCheckBoxShowsItsMark()
+    {
+        QFETCH(int, id);
+        const auto boxes = page(PageId(id))->client()->findChildren<QCheckBox *>();
+        if (boxes.isEmpty())
+            QSKIP("no check box");
+        goTo(PageId(id));
+        QStringList pale;
+        for (QCheckBox *box : boxes) {
+            // The page's handlers stay out of it: only the drawing is looked at.
+            const QSignalBlocker quiet(box);
+            const bool was = box->isChecked();
+            for (bool enabled : {true, false}) {
+                const bool wasEnabled = box->isEnabled();
+                box->setEnabled(enabled);
+                box->setChecked(false);
+                const bool blank = !checkMarkShows(box);
+                box->setChecked(true);
+                if (!blank || !checkMarkShows(box))
+                    pale << box->objectName() + (enabled ? QString() : QStringLiteral(" (disabled)"));
+                box->setEnabled(wasEnabled);
+            }
+            box->setChecked(was);
+        }
+        QVERIFY2(pale.isEmpty(), qPrintable(pale.join(u", ")));
     }
 };
 

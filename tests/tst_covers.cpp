@@ -54,21 +54,6 @@ void poolStored(const QString &shape, const QString &size, const QString &total 
     daten.summe1 = total;
 }
 
-// Whether the box's indicator shows a dark check mark inside its light square, as a
-// user must see which choices are made.
-bool checkMarkShows(QCheckBox *box)
-{
-    QStyleOptionButton option;
-    option.initFrom(box);
-    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-    const QImage image = box->grab(square.adjusted(2, 2, -2, -2)).toImage();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                return true;
-    return false;
-}
-
 // The covers page activated anew, as after a visit to another page.
 void activateAgain()
 {

@@ -6,7 +6,8 @@ Run from the repository root:
     python3 tools/make_pictures.py [asset paths...]
 
 With asset paths (e.g. pool/round.jpg) only those pictures are drawn; "icons" draws
-the program's icon (assets/icons/, PNG in the desktop's sizes and SVG).  The drawing
+the program's icon (assets/icons/, PNG in the desktop's sizes and SVG), "controls" the
+check mark of the check boxes (assets/controls/).  The drawing
 and the picture lists live in the package tools/pictures/ (see its docstring).
 """
 
@@ -22,7 +23,7 @@ except ImportError:  # a virtual-env python without Pillow: retry with the syste
         os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
     raise
 
-from pictures import icon, registry
+from pictures import checkmark, icon, registry
 
 JPEG_QUALITY = 88
 
@@ -40,13 +41,23 @@ def make_icons():
     print("%-32s %-11s %6d bytes" % ("icons/nixaro.svg", "scalable", os.path.getsize(path)))
 
 
+def make_controls():
+    folder = os.path.join(registry.ASSET_DIR, "controls")
+    os.makedirs(folder, exist_ok=True)
+    for name, img in checkmark.files():
+        path = os.path.join(folder, name)
+        img.save(path, "PNG", optimize=True)
+        print("%-32s %4d x %-4d %6d bytes" % ("controls/" + name, img.width, img.height, os.path.getsize(path)))
+
+
 def main(argv):
     only = set(argv[1:])
-    if not only or "icons" in only:
-        make_icons()
-        only.discard("icons")
-        if not only and len(argv) > 1:
-            return
+    for name, make in (("icons", make_icons), ("controls", make_controls)):
+        if not only or name in only:
+            make()
+            only.discard(name)
+    if not only and len(argv) > 1:
+        return
     chosen = [pic for pic in registry.pictures() if not only or pic.asset in only]
     for pic, (w, h) in registry.sized(chosen):
         path = os.path.normpath(os.path.join(registry.ASSET_DIR, pic.asset))
