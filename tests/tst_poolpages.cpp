@@ -628,6 +628,50 @@ private Q_SLOTS:
         QVERIFY(!control(PageId::Tol, "Label2")->isHidden());
     }
 
+    // The caption colours of the two check boxes: each shape has its own pair, the oval
+    // page the round page's the other way round.
+    void captionColoursOnTheMouse_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("other");  // the second check box
+        QTest::addColumn<QString>("hovered");
+        QTest::addColumn<QColor>("otherOnHover");
+        QTest::addColumn<QColor>("otherOnDown");
+        QTest::addColumn<QColor>("otherOnUp");
+        const QColor aqua(0, 255, 255), navy(0, 0, 128), none;
+        QTest::newRow("round") << int(PageId::Trd) << "conzero" << "b35" << navy << aqua << navy;
+        QTest::newRow("oval") << int(PageId::Tol) << "conzero" << "b500x1100" << navy << navy << aqua;
+        QTest::newRow("eight") << int(PageId::Tat) << "hand" << "b320x525" << none << aqua << navy;
+        QTest::newRow("rect") << int(PageId::Tre) << "" << "rechtpic" << none << none << none;
+    }
+    void captionColoursOnTheMouse()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, other);
+        QFETCH(QString, hovered);
+        QFETCH(QColor, otherOnHover);
+        QFETCH(QColor, otherOnDown);
+        QFETCH(QColor, otherOnUp);
+        const PageId p = PageId(id);
+        goTo(p);
+        QWidget *stones = control(p, "beckenrand");
+        QWidget *box = other.isEmpty() ? nullptr : control(p, qPrintable(other));
+
+        moveMouseOver(control(p, qPrintable(hovered)));
+        QCOMPARE(textColour(stones), QColor(Qt::yellow));
+        if (otherOnHover.isValid())
+            QCOMPARE(textColour(box), otherOnHover);
+
+        mouseOnBackground(p, QEvent::MouseButtonRelease);
+        QCOMPARE(textColour(stones), QColor(Qt::red));
+        if (box)
+            QCOMPARE(textColour(box), otherOnUp);
+        mouseOnBackground(p, QEvent::MouseButtonPress);
+        QCOMPARE(textColour(stones), QColor(Qt::yellow));
+        if (box)
+            QCOMPARE(textColour(box), otherOnDown);
+    }
+
     void fontStepsWithoutBound()
     {
         for (PageId p : {PageId::Trd, PageId::Tol, PageId::Tat, PageId::Tre}) {
