@@ -115,6 +115,141 @@ private Q_SLOTS:
         QVERIFY(control<QWidget>(PageId(id), "Button2")->isEnabled());
     }
 
+    // The whole price list of the four shapes, each kit with the edge stones and, where the
+    // size has it, the concrete-free construction ticked.
+    void priceList_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("kit");  // du, fo, hh, pr, mmm, flies, randpr
+        QTest::addColumn<QString>("extra");    // conzeropreis, on the rectangular page bet
+        QTest::addColumn<QString>("total");
+        const auto kit = [](PageId id, const char *clicks, const char *du, const char *fo, const char *hh,
+                            const char *pr, const char *mmm, const char *flies, const char *randpr,
+                            const char *extra, const char *total) {
+            const char *shape = id == PageId::Trd ? "round" : id == PageId::Tol ? "oval" : id == PageId::Tat ? "eight" : "rect";
+            QTest::addRow("%s %s", shape, clicks)
+                << int(id) << QString::fromUtf8(clicks).split(u' ')
+                << QStringList{du, fo, hh, pr, mmm, flies, randpr} << QString::fromUtf8(extra) << QString::fromUtf8(total);
+        };
+        const PageId Trd = PageId::Trd, Tol = PageId::Tol, Tat = PageId::Tat, Tre = PageId::Tre;
+        kit(Trd, "b35 f06 h12", "3,50 m", "0,6 mm", "1,20", "729,00", "11", "89,95", "629,00", "1298,90", "2746,85");
+        kit(Trd, "b35 f06 h15", "3,50 m", "0,6 mm", "1,50", "929,00", "14", "89,95", "629,00", "1658,90", "3306,85");
+        kit(Trd, "b35 f08 h12", "3,50 m", "0,8 mm", "1,20", "1079,00", "11", "89,95", "629,00", "1298,90", "3096,85");
+        kit(Trd, "b35 f08 h15", "3,50 m", "0,8 mm", "1,50", "1179,00", "14", "89,95", "629,00", "1658,90", "3556,85");
+        kit(Trd, "b35 f10 h15", "3,50 m", "1 mm", "1,50", "1199,00", "14", "89,95", "629,00", "1658,90", "3576,85");
+        kit(Trd, "b416 f06 h12", "4,16 m", "0,6mm", "1,20", "849,00", "15", "149,95", "739,00", "1588,90", "3326,85");
+        kit(Trd, "b416 f06 h15", "4,16 m", "0,6 mm", "1,50", "1109,00", "19", "149,95", "739,00", "1998,90", "3996,85");
+        kit(Trd, "b416 f08 h12", "4,16 m", "0,8 mm", "1,20", "1089,00", "15", "149,95", "739,00", "1588,90", "3566,85");
+        kit(Trd, "b416 f08 h15", "4,16 m", "0,8 mm", "1,50", "1429,00", "19", "149,95", "739,00", "1998,90", "4316,85");
+        kit(Trd, "b416 f10 h15", "4,16 m", "1 mm", "1,50", "1449,00", "19", "149,95", "739,00", "1998,90", "4336,85");
+        kit(Trd, "b500 f06 h12", "5,00 m", "0,6 mm", "1,20", "1029,00", "22", "149,95", "909,00", "2038,90", "4126,85");
+        kit(Trd, "b500 f06 h15", "5,00 m", "0,6 mm", "1,50", "1349,00", "28", "149,95", "909,00", "2538,90", "4946,85");
+        kit(Trd, "b500 f08 h12", "5,00 m", "0,8 mm", "1,20", "1349,00", "22", "149,95", "909,00", "2038,90", "4446,85");
+        kit(Trd, "b500 f08 h15", "5,00 m", "0,8 mm", "1,50", "1749,00", "28", "149,95", "909,00", "2538,90", "5346,85");
+        kit(Trd, "b500 f10 h15", "5,00 m", "1 mm", "1,50", "1799,00", "28", "149,95", "909,00", "2538,90", "5396,85");
+        kit(Trd, "b600 f06 h12", "6,00 m", "0,6 mm", "1,20", "1299,00", "31", "209,95", "1059,00", "2647,00", "5214,95");
+        kit(Trd, "b600 f06 h15", "6,00 m", "0,6 mm", "1,50", "1699,00", "40", "209,95", "1059,00", "3257,00", "6224,95");
+        kit(Trd, "b600 f08 h12", "6,00 m", "0,8 mm", "1,20", "1649,00", "31", "209,95", "1059,00", "2647,00", "5564,95");
+        kit(Trd, "b600 f08 h15", "6,00 m", "0,8 mm", "1,50", "2189,00", "40", "209,95", "1059,00", "3257,00", "6714,95");
+        kit(Trd, "b600 f10 h15", "6,00 m", "1 mm", "1,50", "2199,00", "40", "209,95", "1059,00", "3257,00", "6724,95");
+        kit(Trd, "b700 f06 h12", "7,00 m", "0,6 mm", "1,20", "1599,00", "42", "249,95", "1249,00", "0,00", "3097,95");
+        kit(Trd, "b700 f06 h15", "7,00 m", "0,6 mm", "1,50", "1999,00", "58", "249,95", "1249,00", "0,00", "3497,95");
+        kit(Trd, "b700 f08 h12", "7,00 m", "0,8 mm", "1,20", "1999,00", "42", "249,95", "1249,00", "0,00", "3497,95");
+        kit(Trd, "b700 f08 h15", "7,00 m", "0,8 mm", "1,50", "2599,00", "54", "249,95", "1249,00", "0,00", "4097,95");
+        kit(Trd, "b700 f10 h15", "7,00 m", "1 mm", "1,50", "2599,00", "54", "249,95", "1249,00", "0,00", "4097,95");
+        kit(Trd, "b800 f06 h12", "8,00 m", "0,6 mm", "1,20", "1999,00", "55", "249,95", "1419,00", "0,00", "3667,95");
+        kit(Trd, "b800 f06 h15", "8,00 m", "0,6 mm", "1,50", "2329,00", "75", "335,95", "1419,00", "0,00", "4083,95");
+        kit(Trd, "b800 f08 h12", "8,00 m", "0,8 mm", "1,20", "2349,00", "55", "335,95", "1419,00", "0,00", "4103,95");
+        kit(Trd, "b800 f08 h15", "8,00 m", "0,8 mm", "1,50", "2999,00", "70", "335,95", "1419,00", "0,00", "4753,95");
+        kit(Trd, "b800 f10 h15", "8,00 m", "1 mm", "1,50", "2999,00", "70", "335,95", "1419,00", "0,00", "4753,95");
+        kit(Tol, "b320x525 f06 h12", "3,20 m x 5,25 m", "0,6 mm", "1,20", "1049,00", "17", "149,95", "829,00", "3499,00", "5526,95");
+        kit(Tol, "b320x525 f06 h15", "3,20 m x 5,25 m", "0,6 mm", "1,50", "1349,00", "22", "149,95", "829,00", "3899,00", "6226,95");
+        kit(Tol, "b320x525 f08 h12", "3,20 m x 5,25 m", "0,8 mm", "1,20", "1129,00", "17", "149,95", "829,00", "3499,00", "5606,95");
+        kit(Tol, "b320x525 f08 h15", "3,20 m x 5,25 m", "0,8 mm", "1,50", "1469,00", "22", "149,95", "829,00", "3899,00", "6346,95");
+        kit(Tol, "b320x525 f10 h15", "3,20 m x 5,25 m", "1 mm", "1,50", "1699,00", "22", "149,95", "829,00", "3899,00", "6576,95");
+        kit(Tol, "b320x600 f06 h12", "3,20 m x 6,00 m", "0,6 mm", "1,20", "1159,00", "19", "149,95", "899,00", "3999,00", "6206,95");
+        kit(Tol, "b320x600 f06 h15", "3,20 m x 6,00 m", "0,6 mm", "1,50", "1499,00", "24", "149,95", "899,00", "4499,00", "7046,95");
+        kit(Tol, "b320x600 f08 h12", "3,20 m x 6,00 m", "0,8 mm", "1,20", "1249,00", "19", "149,95", "899,00", "3999,00", "6296,95");
+        kit(Tol, "b320x600 f08 h15", "3,20 m x 6,00 m", "0,8 mm", "1,50", "1619,00", "24", "149,95", "899,00", "4499,00", "7166,95");
+        kit(Tol, "b320x600 f10 h15", "3,20 m x 6,00 m", "1 mm", "1,50", "1899,00", "24", "149,95", "899,00", "4499,00", "7446,95");
+        kit(Tol, "b350x700 f06 h12", "3,50 m x 7,00 m", "0,6 mm", "1,20", "1379,00", "24", "149,95", "1009,00", "4499,00", "7036,95");
+        kit(Tol, "b350x700 f06 h15", "3,50 m x 7,00 m", "0,6 mm", "1,50", "1749,00", "31", "149,95", "1009,00", "4999,00", "7906,95");
+        kit(Tol, "b350x700 f08 h12", "3,50 m x 7,00 m", "0,8 mm", "1,20", "1469,00", "24", "149,95", "1009,00", "4499,00", "7126,95");
+        kit(Tol, "b350x700 f08 h15", "3,50 m x 7,00 m", "0,8 mm", "1,50", "2449,00", "31", "149,95", "1009,00", "4999,00", "8606,95");
+        kit(Tol, "b350x700 f10 h15", "3,50 m x 7,00 m", "1 mm", "1,50", "2199,00", "31", "149,95", "1009,00", "4999,00", "8356,95");
+        kit(Tol, "b416x800 f06 h12", "4,16 m x 8,00 m", "0,6 mm", "1,20", "1599,00", "33", "209,95", "1149,00", "5499,00", "8456,95");
+        kit(Tol, "b416x800 f06 h15", "4,16 m x 8,00 m", "0,6 mm", "1,50", "1999,00", "41", "209,95", "1149,00", "5999,00", "9356,95");
+        kit(Tol, "b416x800 f08 h12", "4,16 m x 8,00 m", "0,8 mm", "1,20", "1699,00", "33", "209,95", "1149,00", "5499,00", "8556,95");
+        kit(Tol, "b416x800 f08 h15", "4,16 m x 8,00 m", "0,8 mm", "1,50", "2149,00", "41", "209,95", "1149,00", "5999,00", "9506,95");
+        kit(Tol, "b416x800 f10 h15", "4,16 m x 8,00 m", "1 mm", "1,50", "2599,00", "41", "209,95", "1149,00", "5999,00", "9956,95");
+        kit(Tol, "b416x1000 f06 h12", "4,16 m x 10,00 m", "0,6 mm", "1,20", "1899,00", "42", "219,95", "1359,00", "0,00", "3477,95");
+        kit(Tol, "b416x1000 f06 h15", "4,16 m x 10,00 m", "0,6 mm", "1,50", "2399,00", "53", "219,95", "1359,00", "0,00", "3977,95");
+        kit(Tol, "b416x1000 f08 h12", "4,16 m x 10,00 m", "0,8 mm", "1,20", "2049,00", "42", "219,95", "1359,00", "0,00", "3627,95");
+        kit(Tol, "b416x1000 f08 h15", "4,16 m x 10,00 m", "0,8 mm", "1,50", "2599,00", "53", "219,95", "1359,00", "0,00", "4177,95");
+        kit(Tol, "b416x1000 f10 h15", "4,16 m x 10,00 m", "1 mm", "1,50", "2999,00", "53", "219,95", "1359,00", "0,00", "4577,95");
+        kit(Tol, "b500x900 f06 h12", "5,00 m x 9,00 m", "0,6 mm", "1,20", "1899,00", "44", "295,95", "1339,00", "0,00", "3533,95");
+        kit(Tol, "b500x900 f06 h15", "5,00 m x 9,00 m", "0,6 mm", "1,50", "2399,00", "56", "295,95", "1339,00", "0,00", "4033,95");
+        kit(Tol, "b500x900 f08 h12", "5,00 m x 9,00 m", "0,8 mm", "1,20", "2049,00", "44", "295,95", "1339,00", "0,00", "3683,95");
+        kit(Tol, "b500x900 f08 h15", "5,00 m x 9,00 m", "0,8 mm", "1,50", "2599,00", "56", "295,95", "1339,00", "0,00", "4233,95");
+        kit(Tol, "b500x900 f10 h15", "5,00 m x 9,00 m", "1 mm", "1,50", "2999,00", "56", "295,95", "1339,00", "0,00", "4633,95");
+        kit(Tol, "b500x1100 f06 h12", "5,00 m x 11,00 m", "0,6 mm", "1,20", "2299,00", "55", "314,95", "1569,00", "0,00", "4182,95");
+        kit(Tol, "b500x1100 f06 h15", "5,00 m x 11,00 m", "0,6 mm", "1,50", "2799,00", "70", "314,95", "1569,00", "0,00", "4682,95");
+        kit(Tol, "b500x1100 f08 h12", "5,00 m x 11,00 m", "0,8 mm", "1,20", "2499,00", "55", "314,95", "1569,00", "0,00", "4382,95");
+        kit(Tol, "b500x1100 f08 h15", "5,00 m x 11,00 m", "0,8 mm", "1,50", "2999,00", "70", "314,95", "1569,00", "0,00", "4882,95");
+        kit(Tol, "b500x1100 f10 h15", "5,00 m x 11,00 m", "1 mm", "1,50", "3499,00", "70", "314,95", "1569,00", "0,00", "5382,95");
+        kit(Tat, "b320x525 f06 h12", "3,20 x 5,25 m", "0,6 mm", "1,20", "1799,00", "16", "149,95", "859,00", "", "2807,95");
+        kit(Tat, "b320x525 f06 h15", "3,20 x 5,25 m", "0,6 mm", "1,50", "2149,00", "21", "149,95", "859,00", "", "3157,95");
+        kit(Tat, "b320x525 f08 h12", "3,20 x 5,25 m", "0,8 mm", "1,20", "1899,00", "16", "149,95", "859,00", "", "2907,95");
+        kit(Tat, "b320x525 f08 h15", "3,20 x 5,25 m", "0,8 mm", "1,50", "2449,00", "21", "149,95", "859,00", "", "3457,95");
+        kit(Tat, "b320x525 f10 h15", "3,20 x 5,25 m", "1 mm", "1,50", "2699,00", "21", "149,95", "859,00", "", "3707,95");
+        kit(Tat, "b360x625 f06 h12", "3,60 x 6,25 m", "0,6 mm", "1,20", "1999,00", "21", "149,95", "1009,00", "", "3157,95");
+        kit(Tat, "b360x625 f06 h15", "3,60 x 6,25 m", "0,6 mm", "1,50", "2549,00", "26", "149,95", "1009,00", "", "3707,95");
+        kit(Tat, "b360x625 f08 h12", "3,60 x 6,25 m", "0,8 mm", "1,20", "2649,00", "21", "149,95", "1009,00", "", "3807,95");
+        kit(Tat, "b360x625 f08 h15", "3,60 x 6,25 m", "0,8 mm", "1,50", "2799,00", "26", "149,95", "1009,00", "", "3957,95");
+        kit(Tat, "b360x625 f10 h15", "3,60 x 6,25 m", "1 mm", "1,50", "2999,00", "26", "149,95", "1009,00", "", "4157,95");
+        kit(Tat, "b460x725 f06 h12", "4,60 x 7,25 m", "0,6 mm", "1,20", "2499,00", "31", "209,95", "1179,00", "", "3887,95");
+        kit(Tat, "b460x725 f06 h15", "4,60 x 7,25 m", "0,6 mm", "1,50", "2999,00", "39", "149,95", "1179,00", "", "4327,95");
+        kit(Tat, "b460x725 f08 h12", "4,60 x 7,25 m", "0,8 mm", "1,20", "2649,00", "31", "209,95", "1179,00", "", "4037,95");
+        kit(Tat, "b460x725 f08 h15", "4,60 x 7,25 m", "0,8 mm", "1,50", "3399,00", "39", "209,95", "1179,00", "", "4787,95");
+        kit(Tat, "b460x725 f10 h15", "4,60 x 7,25 m", "1 mm", "1,50", "3699,00", "39", "209,95", "1179,00", "", "5087,95");
+        kit(Tat, "b500x855 f06 h12", "5,00 x 8,55 m", "0,6 mm", "1,20", "2699,00", "39", "244,95", "1339,00", "", "4282,95");
+        kit(Tat, "b500x855 f06 h15", "5,00 x 8,55 m", "0,6 mm", "1,50", "3399,00", "50", "244,95", "1339,00", "", "4982,95");
+        kit(Tat, "b500x855 f08 h12", "5,00 x 8,55 m", "0,8 mm", "1,20", "2899,00", "39", "244,95", "1339,00", "", "4482,95");
+        kit(Tat, "b500x855 f08 h15", "5,00 x 8,55 m", "0,8 mm", "1,50", "3799,00", "50", "244,95", "1339,00", "", "5382,95");
+        kit(Tat, "b500x855 f10 h15", "5,00 x 8,55 m", "1 mm", "1,50", "4099,00", "50", "244,95", "1339,00", "", "5682,95");
+        kit(Tre, "b3x6 f08", "3,00 x 6,00 m", "0,8 mm", "1,50", "3199,00", "26", "0", "1059,00", "8,8 m³", "4258,00");
+        kit(Tre, "b3x6 f10", "3,00 x 6,00 m", "1 mm", "1,50", "3499,00", "26", "0", "1059,00", "8,8 m³", "4558,00");
+        kit(Tre, "b35x70 f08", "3,50 x 7,00 m", "0,8 mm", "1,50", "3699,00", "34", "0", "1209,00", "10,9 m³", "4908,00");
+        kit(Tre, "b35x70 f10", "3,50 x 7,00 m", "1 mm", "1,50", "4099,00", "34", "0", "1209,00", "10,9 m³", "5308,00");
+        kit(Tre, "b40x80 f08", "4,00 x 8,00 m", "0,8 mm", "1,50", "4199,00", "45", "0", "1429,00", "13,3 m³", "5628,00");
+        kit(Tre, "b40x80 f10", "4,00 x 8,00 m", "1 mm", "1,50", "4649,00", "45", "0", "1429,00", "13,3 m³", "6078,00");
+        kit(Tre, "b50x90 f08", "5,00 x 9,00 m", "0,8 mm", "1,50", "4999,00", "64", "0", "1639,00", "17,2 m³", "6638,00");
+        kit(Tre, "b50x90 f10", "5,00 x 9,00 m", "1 mm", "1,50", "5449,00", "64", "0", "1639,00", "17,2 m³", "7088,00");
+    }
+    void priceList()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, kit);
+        QFETCH(QString, extra);
+        QFETCH(QString, total);
+        const PageId p = PageId(id);
+        goTo(p);
+        choose(p, clicks + QStringList{"beckenrand"});
+        if (p == PageId::Trd || p == PageId::Tol)
+            choose(p, {"conzero"});  // disabled for the sizes without the construction
+        QStringList shown;
+        for (const char *edit : {"du", "fo", "hh", "pr", "mmm", "flies", "randpr"})
+            shown << text(p, edit);
+        QCOMPARE(shown, kit);
+        if (p == PageId::Trd || p == PageId::Tol)
+            QCOMPARE(text(p, "conzeropreis"), extra);
+        else if (p == PageId::Tre)
+            QCOMPARE(text(p, "bet"), extra);
+        QCOMPARE(text(p, "sbges"), total);
+    }
+
     void noKitUntilEveryGroupIsChosen_data()
     {
         QTest::addColumn<int>("id");
@@ -287,6 +422,9 @@ private Q_SLOTS:
         QTest::newRow("eight with 1 mm")
             << int(PageId::Tat) << QStringList{"b320x525", "f10", "beckenrand"}
             << QStringList{"0,00", "Kombi Handlauf", "859,00", "1,50", "3707,95", "21", "1 mm", "3,20 x 5,25 m"};
+        QTest::newRow("eight without ever 1 mm")
+            << int(PageId::Tat) << QStringList{"b460x725", "f08", "h12"}
+            << QStringList{"0,00", "Standardhandlauf", "0,00", "1,20", "2858,95", "31", "0,8 mm", "4,60 x 7,25 m"};
         QTest::newRow("rect leaves the handrail")
             << int(PageId::Tre) << QStringList{"b50x90", "f10", "beckenrand"}
             << QStringList{"0,00", "vorher", "1639,00", "1,50", "7088,00", "64", "1 mm", "5,00 x 9,00 m"};
@@ -488,6 +626,50 @@ private Q_SLOTS:
 
         moveMouseOver(control(PageId::Tol, "conzero"));  // the oval page's hint is Label2
         QVERIFY(!control(PageId::Tol, "Label2")->isHidden());
+    }
+
+    // The caption colours of the two check boxes: each shape has its own pair, the oval
+    // page the round page's the other way round.
+    void captionColoursOnTheMouse_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("other");  // the second check box
+        QTest::addColumn<QString>("hovered");
+        QTest::addColumn<QColor>("otherOnHover");
+        QTest::addColumn<QColor>("otherOnDown");
+        QTest::addColumn<QColor>("otherOnUp");
+        const QColor aqua(0, 255, 255), navy(0, 0, 128), none;
+        QTest::newRow("round") << int(PageId::Trd) << "conzero" << "b35" << navy << aqua << navy;
+        QTest::newRow("oval") << int(PageId::Tol) << "conzero" << "b500x1100" << navy << navy << aqua;
+        QTest::newRow("eight") << int(PageId::Tat) << "hand" << "b320x525" << none << aqua << navy;
+        QTest::newRow("rect") << int(PageId::Tre) << "" << "rechtpic" << none << none << none;
+    }
+    void captionColoursOnTheMouse()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, other);
+        QFETCH(QString, hovered);
+        QFETCH(QColor, otherOnHover);
+        QFETCH(QColor, otherOnDown);
+        QFETCH(QColor, otherOnUp);
+        const PageId p = PageId(id);
+        goTo(p);
+        QWidget *stones = control(p, "beckenrand");
+        QWidget *box = other.isEmpty() ? nullptr : control(p, qPrintable(other));
+
+        moveMouseOver(control(p, qPrintable(hovered)));
+        QCOMPARE(textColour(stones), QColor(Qt::yellow));
+        if (otherOnHover.isValid())
+            QCOMPARE(textColour(box), otherOnHover);
+
+        mouseOnBackground(p, QEvent::MouseButtonRelease);
+        QCOMPARE(textColour(stones), QColor(Qt::red));
+        if (box)
+            QCOMPARE(textColour(box), otherOnUp);
+        mouseOnBackground(p, QEvent::MouseButtonPress);
+        QCOMPARE(textColour(stones), QColor(Qt::yellow));
+        if (box)
+            QCOMPARE(textColour(box), otherOnDown);
     }
 
     void fontStepsWithoutBound()
