@@ -28,6 +28,7 @@ void PictureBox::setSource(const QString &resourcePath)
         return;
     m_source = resourcePath;
     m_scaled = {};
+    m_original = {};
     update();
 }
 
@@ -47,19 +48,32 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     if (m_source.isEmpty())
         return;
-    const QSize target = m_stretch ? size() : image().size();
-    if (m_scaled.isNull() || m_scaled.size() != target * devicePixelRatioF()) {
-        QImage img = image();
-        if (img.isNull())
-            return;
-        const QSize pixels = target * devicePixelRatioF();
-        if (img.size() != pixels)
-            img = img.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_scaled = QPixmap::fromImage(std::move(img));
-        m_scaled.setDevicePixelRatio(devicePixelRatioF());
-    }
+    const qreal ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_scaled);
+    if (m_stretch && qreal(width()) * height() * ratio * ratio > largestCopy) {
+        // Some pictures grow with every click, without end: a copy at that size would
+        // take gigabytes, so only the part on the page is drawn, from the picture itself.
+        m_scaled = {};
+        if (m_original.isNull())
+            m_original = QPixmap::fromImage(image());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_original);
+    } else {
+        m_original = {};
+        const bool current = !m_scaled.isNull() && m_scaled.devicePixelRatio() == ratio
+            && (!m_stretch || m_scaled.size() == size() * ratio);
+        if (!current) {
+            QImage img = image();
+            if (img.isNull())
+                return;
+            const QSize pixels = (m_stretch ? size() : img.size()) * ratio;
+            if (img.size() != pixels)
+                img = img.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaled = QPixmap::fromImage(std::move(img));
+            m_scaled.setDevicePixelRatio(ratio);
+        }
+        painter.drawPixmap(0, 0, m_scaled);
+    }
     // A picture that takes the focus (a link) shows it with a frame.
     if (hasFocus()) {
         painter.setPen(QPen(Qt::yellow, 2, Qt::DashLine));

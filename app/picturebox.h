@@ -30,7 +30,10 @@ protected:
 private:
     QString m_source;
     bool m_stretch = true;
-    QPixmap m_scaled;  // the picture at the box's current size
+    QPixmap m_scaled;    // the picture at the box's current size
+    QPixmap m_original;  // the picture at its own size, for a box too large to copy it at
+    // Boxes of more pixels than this draw their picture scaled on the fly.
+    static constexpr qreal largestCopy = 4096.0 * 4096.0;
 };
 
 // The decoded picture of a resource path.
