@@ -28,26 +28,26 @@ from pictures import checkmark, icon, registry
 JPEG_QUALITY = 88
 
 
+def save_png(folder, name, img):
+    """Writes one PNG under assets/<folder>/ and says what it wrote."""
+    os.makedirs(os.path.join(registry.ASSET_DIR, folder), exist_ok=True)
+    path = os.path.join(registry.ASSET_DIR, folder, name)
+    img.save(path, "PNG", optimize=True)
+    print("%-32s %4d x %-4d %6d bytes" % (folder + "/" + name, img.width, img.height, os.path.getsize(path)))
+
+
 def make_icons():
-    folder = os.path.join(registry.ASSET_DIR, "icons")
-    os.makedirs(folder, exist_ok=True)
     for size in icon.SIZES:
-        path = os.path.join(folder, "nixaro-%d.png" % size)
-        icon.png(size).save(path, "PNG", optimize=True)
-        print("%-32s %4d x %-4d %6d bytes" % ("icons/nixaro-%d.png" % size, size, size, os.path.getsize(path)))
-    path = os.path.join(folder, "nixaro.svg")
+        save_png("icons", "nixaro-%d.png" % size, icon.png(size))
+    path = os.path.join(registry.ASSET_DIR, "icons", "nixaro.svg")
     with open(path, "w", encoding="utf-8") as out:
         out.write(icon.svg())
     print("%-32s %-11s %6d bytes" % ("icons/nixaro.svg", "scalable", os.path.getsize(path)))
 
 
 def make_controls():
-    folder = os.path.join(registry.ASSET_DIR, "controls")
-    os.makedirs(folder, exist_ok=True)
     for name, img in checkmark.files():
-        path = os.path.join(folder, name)
-        img.save(path, "PNG", optimize=True)
-        print("%-32s %4d x %-4d %6d bytes" % ("controls/" + name, img.width, img.height, os.path.getsize(path)))
+        save_png("controls", name, img)
 
 
 def main(argv):
