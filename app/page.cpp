@@ -5,6 +5,7 @@
 #include "textresource.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -82,10 +83,10 @@ bool Page::event(QEvent *e)
                 // The look the pages share, under the forms' own style sheets. Set once
                 // the form stands: under a style sheet set earlier, new controls would
                 // not take their fonts from the frames they sit in.
-                // Only pages with radio buttons need it; on the others Qt would restyle
-                // every control for nothing.
+                // Only pages with radio buttons or check boxes need it; on the others Qt
+                // would restyle every control for nothing.
                 static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
-                if (m_client->findChild<QRadioButton *>())
+                if (m_client->findChild<QRadioButton *>() || m_client->findChild<QCheckBox *>())
                     m_client->setStyleSheet(sharedLook);
                 adjustSize();
                 centre();
