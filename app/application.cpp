@@ -18,7 +18,9 @@ namespace app {
 namespace {
 
 // The dealer's round logo in the sizes the desktop asks for, each picture read only
-// when a size is first wanted (a window system that shows no icon reads none).
+// when a size is first wanted (a window system that shows no icon reads none). X11 reads
+// every size as the first window opens, so the window icon stops at 128 px, enough for
+// title bars and window switchers; the 256 px icon is the installed one's alone.
 class LogoIcon : public QIconEngine
 {
 public:
@@ -49,7 +51,7 @@ public:
     QString key() const override { return QStringLiteral("NixaroLogo"); }
 
 private:
-    static constexpr std::array sizes = {16, 22, 24, 32, 48, 64, 128, 256};
+    static constexpr std::array sizes = {16, 22, 24, 32, 48, 64, 128};
 };
 
 } // namespace

@@ -451,6 +451,24 @@ private Q_SLOTS:
         closePage(PageId::Tsave);
     }
 
+    // X11 copies every offered size into the window as it opens, so each must draw.
+    void everyPageCarriesTheLogoInEachOfferedSize()
+    {
+        const QIcon icon = page(PageId::Tbg)->windowIcon();
+        const QList<QSize> sizes = icon.availableSizes();
+        QCOMPARE(sizes.first(), QSize(16, 16));
+        QCOMPARE(sizes.last(), QSize(128, 128));
+        for (const QSize &size : sizes + QList<QSize>{{20, 20}, {256, 256}}) {
+            const QImage logo = icon.pixmap(size).toImage();
+            QCOMPARE(logo.size(), size);
+            // the round logo: see-through corners, an opaque middle
+            QCOMPARE(qAlpha(logo.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(logo.pixel(size.width() / 2, size.height() / 2)), 255);
+        }
+        goTo(PageId::TLeitern);
+        QCOMPARE(page(PageId::TLeitern)->windowIcon().cacheKey(), icon.cacheKey());
+    }
+
     void exitAsksAndOnlyYesEnds()
     {
         FakeDialogs user;
