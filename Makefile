@@ -10,7 +10,7 @@ STRESS_EVENTS ?= 5000
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps bench screenshots install package stress fuzz clean
+.PHONY: run test build deps bench bench-x11 screenshots install package stress fuzz clean
 
 run: build
 	./$(BUILD)/nixaro
@@ -29,6 +29,10 @@ bench: build
 	./$(BUILD)/bench/nixaro_bench
 	./$(BUILD)/bench/nixaro_startup ./$(BUILD)/bench/nixaro_firstframe ./$(BUILD)/bench/bare_firstframe 15 \
 	  ./$(BUILD)/bench/text_firstframe
+
+# The same start-up comparison in an X server with a window manager.
+bench-x11: build
+	./scripts/bench-x11.sh $(BUILD) 15
 
 screenshots: build
 	./scripts/screenshots.sh $(BUILD)

@@ -12,6 +12,7 @@ packages=(
   fonts-liberation                            # Arial metrics for the German captions
   locales                                     # de_DE.UTF-8 and fr_FR.UTF-8 for the tests
   xvfb xauth                                  # screenshots in a real X server
+  openbox                                     # its window manager, for `make bench-x11`
   poppler-utils                               # pdftotext: the printed quote is read back in tests
   desktop-file-utils appstream                # the menu entry and AppStream data are validated
   python3-pil                                 # the picture script and its tests
