@@ -6,6 +6,7 @@
 #include "numbertext.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -237,6 +238,39 @@ void clickableByKeyboard(QWidget *widget)
     // Tab only: a mouse click on the control must not move the focus there.
     widget->setFocusPolicy(Qt::TabFocus);
     Hooks::of(widget)->keyboardClicks = true;
+}
+
+void chooseRowsByKeyboard(QAbstractItemView *list)
+{
+    class RowKeys : public QObject
+    {
+    public:
+        explicit RowKeys(QAbstractItemView *list) : QObject(list), m_list(list) { list->installEventFilter(this); }
+
+    protected:
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() != QEvent::KeyPress)
+                return false;
+            // The list moves its row as it handles the key; the choice follows that.
+            QMetaObject::invokeMethod(this, [this, before = QPersistentModelIndex(m_list->currentIndex())] {
+                if (m_list->currentIndex() == before)
+                    return;
+                Hooks *hooks = Hooks::of(m_list->viewport());
+                if (hooks->click)
+                    runGuarded(hooks->click, m_list);
+                if (hooks->move) {
+                    const QPoint row = m_list->visualRect(m_list->currentIndex()).center();
+                    runGuarded([&] { hooks->move(row); }, m_list);
+                }
+            }, Qt::QueuedConnection);
+            return false;
+        }
+
+    private:
+        QAbstractItemView *m_list;
+    };
+    new RowKeys(list);
 }
 
 void setPopupMenu(QWidget *widget, QMenu *menu)

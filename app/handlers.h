@@ -4,6 +4,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QAbstractItemView;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -44,6 +45,9 @@ void onTimer(QTimer *timer, Handler handler);
 // A label or picture that a click acts on also takes the focus by Tab, and Enter or
 // Space then do what the click does.
 void clickableByKeyboard(QWidget *widget);
+// A key that moves the list's current row does what a click on the new row does, followed
+// by what a pointer's move over the list does (the handlers of the list's viewport).
+void chooseRowsByKeyboard(QAbstractItemView *list);
 // A right click on the widget opens the popup menu.
 void setPopupMenu(QWidget *widget, QMenu *menu);
 

@@ -46,10 +46,7 @@ Page *mainWindow()
 
 void showPage(PageId id)
 {
-    Page *p = page(id);
-    p->show();
-    p->raise();
-    p->activateWindow();
+    page(id)->showInFront();
 }
 
 void closePage(PageId id)

@@ -20,6 +20,7 @@ namespace {
 // The page that is the application's active page; a page that is activated again
 // while it still holds this place was only covered by a dialog or another program.
 Page *activePage = nullptr;
+Page *frontPage = nullptr;
 
 Qt::WindowFlags flagsFor(Page::Frame frame)
 {
@@ -55,6 +56,14 @@ Page::Page(const QString &caption, QSize clientSize, Frame frame)
     }
 }
 
+Page::~Page()
+{
+    if (activePage == this)
+        activePage = nullptr;
+    if (frontPage == this)
+        frontPage = nullptr;
+}
+
 void Page::setBackground(const QColor &colour)
 {
     QPalette p = m_client->palette();
@@ -64,6 +73,24 @@ void Page::setBackground(const QColor &colour)
 }
 
 void Page::fontStep(int) {}
+
+void Page::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+    frontPage = this;
+}
+
+Page *Page::front()
+{
+    return frontPage && frontPage->isVisible() ? frontPage : nullptr;
+}
+
+void Page::moveOverBackground()
+{
+    runGuarded([this] { FormMouseMove({}); }, this);
+}
 
 void Page::centre()
 {
@@ -100,6 +127,7 @@ bool Page::event(QEvent *e)
             activePage = nullptr;
         break;
     case QEvent::WindowActivate:
+        frontPage = this;
         if (activePage != this) {
             activePage = this;
             runGuarded([this] { FormActivate(); }, this);

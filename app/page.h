@@ -24,6 +24,7 @@ public:
     };
 
     Page(const QString &caption, QSize clientSize, Frame frame = Frame::Single);
+    ~Page() override;
 
     QWidget *client() const { return m_client; }
 
@@ -38,6 +39,13 @@ public:
 
     // Closes the main window after the user confirmed the exit: the program ends.
     void closeConfirmed();
+
+    // Visible, raised and activated: the page the user is on.
+    void showInFront();
+    // The page the user is on: the one last shown in front or activated, while visible.
+    static Page *front();
+    // What the pointer's move over the page's own surface does.
+    void moveOverBackground();
 
     static const QColor pageBlue;
 

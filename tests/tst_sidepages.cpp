@@ -190,30 +190,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("Sauna") << "Sauna" << QStringList{"Holzblock Saunen", "Infrarotkabinen", "Sauna Zubehör"};
-        QTest::newRow("Schwimmbad") << "Schwimmbad"
-                                    << QStringList{"Zubehör", "Abdeckungen", "Unterwasserreiniger", "Wassererwärmung",
-                                                   "Becken"};
-        QTest::newRow("Wasseraufbereitung")
-            << "Wasseraufbereitung" << QStringList{"automatische Wasserdesinfektion", "Wasserpflegemittel"};
-        QTest::newRow("Reinigungszubehör") << "Reinigungszubehör" << QStringList{"Reinigungszubehör"};
-        QTest::newRow("Reinigungsmittel") << "Reinigungsmittel" << QStringList{"Reinigungsmittel"};
+        QTest::addColumn<bool>("byKeyboard");  // the arrow keys choose as a click and a move do
+        const std::pair<const char *, QStringList> topics[] = {
+            {"Sauna", {"Holzblock Saunen", "Infrarotkabinen", "Sauna Zubehör"}},
+            {"Schwimmbad", {"Zubehör", "Abdeckungen", "Unterwasserreiniger", "Wassererwärmung", "Becken"}},
+            {"Wasseraufbereitung", {"automatische Wasserdesinfektion", "Wasserpflegemittel"}},
+            {"Reinigungszubehör", {"Reinigungszubehör"}},
+            {"Reinigungsmittel", {"Reinigungsmittel"}},
+        };
+        for (const auto &[topic, rows] : topics) {
+            QTest::addRow("%s", topic) << QString::fromUtf8(topic) << rows << false;
+            QTest::addRow("%s by keyboard", topic) << QString::fromUtf8(topic) << rows << true;
+        }
     }
     void topicLoadsItsSubTopicsOnce()
     {
         QFETCH(QString, topic);
         QFETCH(QStringList, rows);
+        QFETCH(bool, byKeyboard);
         goTo(PageId::Tartikel);
         // What an earlier sub-topic showed goes when a topic loads.
         loadTopic("Schwimmbad");
         pick("Becken");
         QCOMPARE(visiblePictures().size(), 5);
 
-        clickTopic(topic);
-        QCOMPARE(auswahl()->currentText(), topic);
-        QCOMPARE(visiblePictures().size(), 5);  // a click alone loads nothing
         auto *list = articles<QListWidget>("themen");
-        moveMouseOver(list->viewport());
+        if (byKeyboard) {
+            // From the row beside the topic, one arrow key.
+            const int row = list->row(list->findItems(topic, Qt::MatchExactly).first());
+            const bool fromAbove = row > 0;
+            list->setFocus();
+            list->setCurrentRow(fromAbove ? row - 1 : row + 1);
+            QTest::keyClick(list, fromAbove ? Qt::Key_Down : Qt::Key_Up);
+            settle();
+        } else {
+            clickTopic(topic);
+            QCOMPARE(auswahl()->currentText(), topic);
+            QCOMPARE(visiblePictures().size(), 5);  // a click alone loads nothing
+            moveMouseOver(list->viewport());
+        }
         QStringList loaded;
         for (int i = 0; i < auswahl()->count(); ++i)
             loaded << auswahl()->itemText(i);

@@ -3,6 +3,7 @@
 // checked line by line; then saved, reopened and printed to PDF.
 #include "testsupport.h"
 
+#include "app/codepage.h"
 #include "app/daten.h"
 #include "pages/quote/quoteprinter.h"
 
@@ -35,13 +36,33 @@ public:
     QString quoteFile, pdf;
 };
 
+// How the customer works the controls: with the mouse, or with the keyboard alone.
+enum class Hands { Mouse, Keyboard };
+
+// Mouse presses anywhere in the program: a keyboard walk makes none.
+class MousePresses : public QObject
+{
+public:
+    MousePresses() { qApp->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            ++count;
+        return false;
+    }
+};
+
 // The page the customer is on, and what they do there.
 class Walk
 {
 public:
-    explicit Walk(PageId start) : m_page(start) {}
+    Walk(PageId start, Hands hands) : m_page(start), m_hands(hands) {}
 
     PageId page() const { return m_page; }
+    Hands hands() const { return m_hands; }
     template<typename T = QWidget>
     T *at(const char *name) const { return control<T>(m_page, name); }
     QString text(const char *edit) const { return at<QLineEdit>(edit)->text(); }
@@ -49,30 +70,99 @@ public:
     Walk &press(std::initializer_list<const char *> names)
     {
         for (const char *name : names)
-            testing::press(at(name));
+            pressOne(at(name));
         return *this;
     }
     Walk &pick(const char *combo, const QString &row)
     {
-        testing::pick(at<QComboBox>(combo), row);
+        choose(at<QComboBox>(combo), row);
         return *this;
     }
+    // The mouse crosses the page background; a keyboard user's pointer stands still.
     Walk &moveOver()
     {
-        moveOverBackground(m_page);
+        if (m_hands == Hands::Mouse)
+            moveOverBackground(m_page);
         return *this;
     }
-    // A button that leads on; the page it shows becomes the active one.
-    void next(const char *button, PageId to)
+    // A button or label that leads on; the page it shows becomes the active one.
+    void next(const char *name, PageId to)
     {
-        clickOn(at(button));
+        QWidget *target = at(name);
+        if (m_hands == Hands::Mouse) {
+            clickOn(target);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(target); button && button->text() == u"&Weiter -->") {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : app::page(m_page), Qt::Key_W, Qt::AltModifier);
+        } else {
+            reach(target);
+            QTest::keyClick(target, qobject_cast<QAbstractButton *>(target) ? Qt::Key_Space : Qt::Key_Return);
+        }
+        m_page = to;
+        QTRY_VERIFY(app::page(to)->isVisible());
         QVERIFY2(QTest::qWaitForWindowActive(app::page(to)), qPrintable(app::page(to)->objectName()));
         settle();
-        m_page = to;
     }
 
 private:
+    void pressOne(QWidget *control)
+    {
+        if (m_hands == Hands::Mouse) {
+            testing::press(control);
+            return;
+        }
+        reach(control);
+        QTest::keyClick(control, Qt::Key_Space);
+        settle();
+    }
+
+    void choose(QComboBox *combo, const QString &row)
+    {
+        if (m_hands == Hands::Mouse) {
+            testing::pick(combo, row);
+            return;
+        }
+        // Alt+Down opens the list, the arrows go to the row, Enter chooses it.
+        const int index = combo->findText(row, Qt::MatchExactly);
+        QVERIFY2(index >= 0, qPrintable(row));
+        reach(combo);
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(combo->view()->isVisible());
+        QAbstractItemView *view = combo->view();
+        for (int guard = 0; view->currentIndex().row() != index && guard < 200; ++guard)
+            QTest::keyClick(view, view->currentIndex().row() < index ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(view->currentIndex().row(), index);
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!combo->view()->isVisible());
+        // The offscreen platform leaves the closed list the active window, where a desktop
+        // hands the activation back to the page.
+        app::page(m_page)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app::page(m_page)));
+        settle();
+    }
+
+    // Tab, and the arrows within a group of radio buttons, until the control has the focus.
+    void reach(QWidget *target)
+    {
+        for (int guard = 0; QApplication::focusWidget() != target && guard < 100; ++guard) {
+            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : app::page(m_page);
+            auto *radio = qobject_cast<QRadioButton *>(focus);
+            Qt::Key key = Qt::Key_Tab;
+            if (radio && qobject_cast<QRadioButton *>(target) && radio->parentWidget() == target->parentWidget()) {
+                const QPoint from = radio->geometry().center(), to = target->geometry().center();
+                key = to.y() > from.y() + 2 ? Qt::Key_Down
+                    : to.y() < from.y() - 2 ? Qt::Key_Up
+                    : to.x() > from.x()     ? Qt::Key_Right
+                                            : Qt::Key_Left;
+            }
+            QTest::keyClick(focus, key);
+            settle();
+        }
+        QVERIFY2(QApplication::focusWidget() == target, qPrintable(target->objectName()));
+    }
+
     PageId m_page;
+    Hands m_hands;
 };
 
 QStringList listLines()
@@ -105,6 +195,11 @@ QStringList readPdf(const QString &pdf)
 
 } // namespace
 
+class WalksTest;
+using Script = void (WalksTest::*)(Walk &);
+Q_DECLARE_METATYPE(Script)
+Q_DECLARE_METATYPE(Hands)
+
 class WalksTest : public QObject
 {
     Q_OBJECT
@@ -112,18 +207,22 @@ class WalksTest : public QObject
     Customer *customer = nullptr;
     QTemporaryDir *folder = nullptr;
 
+
     // The walk's end on the options page: the summary block, saved, reopened, printed.
     void finish(Walk &walk, const QString &grandTotal, const QStringList &summary)
     {
         QCOMPARE(walk.page(), PageId::Tsave);
         QCOMPARE(walk.text("beck_end"), grandTotal);
-        clickOn(walk.at("Button3"));  // "Daten &Anzeigen"
+        walk.next("Button3", PageId::Tsave);  // "Daten &Anzeigen"
         const QStringList shown = listLines();
         QCOMPARE(shown.size(), summary.size());
         for (int i = 0; i < summary.size(); ++i)
             QCOMPARE(shown[i], summary[i]);
 
         app::page(PageId::Tsave)->findChild<QAction *>("Speichern1")->trigger();
+        QFile saved(customer->quoteFile);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), toCodePage(summary.join("\r\n") + "\r\n"));
         control<QListWidget>(PageId::Tsave, "ur")->clear();
         app::page(PageId::Tsave)->findChild<QAction *>("ffnen1")->trigger();
         QCOMPARE(listLines(), summary);
@@ -135,25 +234,8 @@ class WalksTest : public QObject
         QCOMPARE(readPdf(customer->pdf), reading(document));
     }
 
-private Q_SLOTS:
-    void init()
+    void roundPoolWithEverything(Walk &walk)
     {
-        customer = new Customer;
-        folder = new QTemporaryDir;
-        customer->quoteFile = folder->filePath("angebot.nxr");
-        customer->pdf = folder->filePath("angebot.pdf");
-        startProgram();
-    }
-    void cleanup()
-    {
-        destroyPages();
-        delete folder;
-        delete customer;
-    }
-
-    void roundPoolWithEverything()
-    {
-        Walk walk(PageId::Tbg);
         walk.next("Label1", PageId::Trd);  // "Rundformbecken"
         walk.press({"b500", "f06", "h12", "beckenrand", "conzero"});
         QCOMPARE(walk.text("sbges"), QStringLiteral("4126,85"));  // 1029,00 + 149,95 + 909,00 + 2038,90
@@ -211,9 +293,8 @@ private Q_SLOTS:
                 "Schwimmbeckengesamtpreis: 12109,25"});
     }
 
-    void ovalPoolSunkInTheGround()
+    void ovalPoolSunkInTheGround(Walk &walk)
     {
-        Walk walk(PageId::Tbg);
         walk.next("Label6", PageId::Tol);  // "Ovalformbecken"
         walk.press({"b320x600", "f08", "h15", "beckenrand"});
         QCOMPARE(walk.text("sbges"), QStringLiteral("2667,95"));
@@ -262,9 +343,8 @@ private Q_SLOTS:
                 "Vollautomatischer Unterwasserreingiger \"Deluxe ACTIVE Cleaner\"", "Schwimmbeckengesamtpreis: 7778,8"});
     }
 
-    void figureEightPoolWithTheCartridgeFilter()
+    void figureEightPoolWithTheCartridgeFilter(Walk &walk)
     {
-        Walk walk(PageId::Tbg);
         walk.next("Label7", PageId::Tat);  // "Achtformbecken"
         walk.press({"b320x525", "f10"});   // 1 mm: the 1,50 m wall and the combined handrail
         QCOMPARE(walk.text("sbges"), QStringLiteral("2848,95"));
@@ -319,9 +399,8 @@ private Q_SLOTS:
                 "Schwimmbeckengesamtpreis: 7340,6"});
     }
 
-    void rectangularPoolWithStairsAndHeatPump()
+    void rectangularPoolWithStairsAndHeatPump(Walk &walk)
     {
-        Walk walk(PageId::Tbg);
         walk.next("Label2", PageId::Tre);  // "Rechteckbecken"
         walk.press({"b40x80", "f10", "beckenrand"});
         QCOMPARE(walk.text("sbges"), QStringLiteral("6078,00"));
@@ -380,6 +459,54 @@ private Q_SLOTS:
                 "Bodenablauf mit Rost", "Bodenreingerset \"Luxus\":  99,95 €",
                 "Vollautomatischer Unterwasserreingiger \"I-Top CL\"", "Schwimmbeckengesamtpreis: 18573,5"});
     }
+
+private Q_SLOTS:
+    void init()
+    {
+        customer = new Customer;
+        folder = new QTemporaryDir;
+        customer->quoteFile = folder->filePath("angebot.nxr");
+        customer->pdf = folder->filePath("angebot.pdf");
+        startProgram();
+    }
+    void cleanup()
+    {
+        destroyPages();
+        delete folder;
+        delete customer;
+    }
+
+    // Each customer once with the mouse and once with the keyboard alone: the same
+    // choices give the same totals on the way, the same quote list, file and print-out.
+    void walk_data()
+    {
+        QTest::addColumn<Script>("script");
+        QTest::addColumn<Hands>("hands");
+        const std::pair<const char *, Script> walks[] = {
+            {"round pool with everything", &WalksTest::roundPoolWithEverything},
+            {"oval pool sunk in the ground", &WalksTest::ovalPoolSunkInTheGround},
+            {"figure-eight pool with the cartridge filter", &WalksTest::figureEightPoolWithTheCartridgeFilter},
+            {"rectangular pool with stairs and heat pump", &WalksTest::rectangularPoolWithStairsAndHeatPump},
+        };
+        for (const auto &[name, script] : walks) {
+            QTest::addRow("%s, mouse", name) << script << Hands::Mouse;
+            QTest::addRow("%s, keyboard", name) << script << Hands::Keyboard;
+        }
+    }
+    void walk()
+    {
+        QFETCH(Script, script);
+        QFETCH(Hands, hands);
+        MousePresses presses;
+        Walk walk(PageId::Tbg, hands);
+        (this->*script)(walk);
+        if (hands == Hands::Keyboard)
+            QCOMPARE(presses.count, 0);
+    }
+
+
+
+
 };
 
 NIXARO_TEST_MAIN(WalksTest)

@@ -476,8 +476,13 @@ private Q_SLOTS:
         press("solard");
         edit("wpp")->selectAll();
         QTest::keyClicks(edit("wpp"), QStringLiteral("viel"));
-        moveOverBackground();
+        settle();
+        QCOMPARE(user->errors, QStringList());  // typing is no choice yet
+        QTest::keyClick(edit("wpp"), Qt::Key_Tab);  // leaving the field by keyboard is
+        settle();
         QCOMPARE(user->errors, QStringList{"'viel' is not a valid floating point value"});
+        moveOverBackground();
+        QCOMPARE(user->errors, QStringList(2, "'viel' is not a valid floating point value"));
         QCOMPARE(text("gpr"), QStringLiteral("629,00"));
         user->errors.clear();
     }

@@ -2,6 +2,7 @@
 
 #include "app/catalogue.h"
 #include "app/handlers.h"
+#include "app/keyboardmoves.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
 #include "app/numbertext.h"
@@ -26,6 +27,7 @@ Tabdeckung::Tabdeckung() : Page(QStringLiteral("Schwimmbadabdeckungen"), {790, 5
 {
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Schwimmbadabdeckungen});
+    followKeysWithBackgroundMove(this);
 
     m_safeTop = coverControls(Cover::SafeTop, ui.safetop, ui.safetoppreis, ui.safetop_txt,
                               {ui.safetopBMP, ui.safetopBMP_2}, &QuoteStore::abdeckung1,

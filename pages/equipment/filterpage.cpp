@@ -5,6 +5,7 @@
 #include "app/catalogue.h"
 #include "app/daten.h"
 #include "app/handlers.h"
+#include "app/keyboardmoves.h"
 #include "app/look.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
@@ -54,6 +55,7 @@ TFip::TFip() : Page(QString(), {790, 514}, Frame::None)
 {
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Filterauswahl});
+    followKeysWithBackgroundMove(this);
 
     // Each band's list holds the catalogue from its first row on.
     for (const filter::Band &band : filter::bands)

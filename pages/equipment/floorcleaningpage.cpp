@@ -5,6 +5,7 @@
 #include "app/catalogue.h"
 #include "app/daten.h"
 #include "app/handlers.h"
+#include "app/keyboardmoves.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
 #include "app/numbertext.h"
@@ -42,6 +43,7 @@ Tbrs::Tbrs() : Page(QStringLiteral("Bodenreinigungsset"), {792, 516})
 {
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Bodenreinigungsset});
+    followKeysWithBackgroundMove(this);
 
     // The bronze drain's three pictures, 3 s, 2 s and 1 s each. The last timer runs from
     // the start, so the hidden pictures turn until the drain box is first clicked.

@@ -3,6 +3,7 @@
 #include "app/catalogue.h"
 #include "app/daten.h"
 #include "app/handlers.h"
+#include "app/keyboardmoves.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
 #include "app/numbertext.h"
@@ -27,6 +28,7 @@ TLeitern::TLeitern() : Page(QStringLiteral("Leiterauswahl"), {792, 514})
 {
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Leiterauswahl});
+    followKeysWithBackgroundMove(this);
     setLines(ui.Memo2, ladders::hingeNote);
     for (PictureBox *picture : client()->findChildren<PictureBox *>(Qt::FindDirectChildrenOnly))
         m_pictures.insert(picture->objectName(), picture);

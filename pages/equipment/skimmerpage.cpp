@@ -4,6 +4,7 @@
 #include "app/daten.h"
 #include "app/errors.h"
 #include "app/handlers.h"
+#include "app/keyboardmoves.h"
 #include "app/look.h"
 #include "app/mainmenu.h"
 #include "app/menus.h"
@@ -34,6 +35,7 @@ TSkimmer::TSkimmer() : Page(QStringLiteral("Skimmer"), {790, 514})
 {
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Skimmer});
+    followKeysWithBackgroundMove(this);
     centreLines(ui.Memo1);
 
     onClick(ui.ebsk1, [this] { ebsk1Click(); });

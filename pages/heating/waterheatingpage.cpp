@@ -6,6 +6,7 @@
 #include "app/codepage.h"
 #include "app/daten.h"
 #include "app/handlers.h"
+#include "app/keyboardmoves.h"
 #include "app/mainmenu.h"
 #include "app/navigation.h"
 #include "app/numbertext.h"
@@ -52,6 +53,7 @@ Tsolar::Tsolar()
 {
     ui.setupUi(client());
     installMainMenu(this, {GoTo::Wassererwaermung});
+    followKeysWithBackgroundMove(this);
 
     QStringList sizes;
     for (const Absorber &absorber : absorbers)

@@ -74,6 +74,7 @@ Tartikel::Tartikel()
 
     onClick(ui.themen->viewport(), [this] { themenClick(); });
     onMouseMove(ui.themen->viewport(), [this](QPoint) { themenMouseMove(); });
+    chooseRowsByKeyboard(ui.themen);
     onChange(ui.Auswahl, [this] { AuswahlChange(); });
     onClick(m_delete, [this] { deleteClick(); });
     onClick(ui.captiondel, [this] { captiondelClick(); });
