@@ -171,6 +171,7 @@ void Tsber::displayFormat(QLineEdit *result)
 {
     const float value = float(shown(result));
     setText(result, numberText(value, 4, 2));
+    result->setCursorPosition(0);  // a result wider than its field shows its leading digits
 }
 
 // From 1000 on the results show a thousands point; the page reads its own results
