@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -58,6 +59,14 @@ QString chosenRow(const QComboBox *combo)
 {
     const QString text = combo->currentText();
     return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0 ? text : QString();
+}
+
+QString pickedRow(const QComboBox *combo)
+{
+    // A user's keystroke marks the edit part modified; a row chosen or set clears the mark.
+    if (const QLineEdit *edit = combo->lineEdit(); edit && edit->isModified())
+        return {};
+    return chosenRow(combo);
 }
 
 } // namespace app

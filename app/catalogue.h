@@ -49,4 +49,8 @@ void setChoices(QComboBox *combo, const QStringList &rows);
 // not offer is no choice).
 QString chosenRow(const QComboBox *combo);
 
+// The row of a catalogue list that was chosen from the list, as its text; empty while
+// the edit part holds what the user typed, even where that is the name of a row.
+QString pickedRow(const QComboBox *combo);
+
 } // namespace app

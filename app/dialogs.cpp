@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QUrl>
@@ -9,18 +10,63 @@
 namespace app {
 
 namespace {
+// The file of a name typed into the open dialog: the name as it stands when that file
+// exists, otherwise with the default suffix when that one does.
+QString existingFile(const QString &path, const QString &suffix)
+{
+    if (suffix.isEmpty() || QFileInfo::exists(path))
+        return path;
+    const QString suffixed = path + u'.' + suffix;
+    return QFileInfo::exists(suffixed) ? suffixed : path;
+}
+
+// Qt's dialog adds the default suffix to every name typed without one, so that an
+// existing file without an extension could not be opened; the open dialog adds it only
+// where the name as typed names no file. Saving keeps Qt's way.
+class FileDialog : public QFileDialog
+{
+public:
+    FileDialog(QWidget *parent, const FileDialogSetup &setup, AcceptMode mode)
+        : QFileDialog(parent, setup.title), m_suffix(setup.defaultSuffix)
+    {
+        setObjectName(setup.name);
+        setAcceptMode(mode);
+        setFileMode(mode == AcceptSave ? AnyFile : ExistingFile);
+        setNameFilters(setup.nameFilters);
+        if (mode == AcceptSave)
+            setDefaultSuffix(m_suffix);
+    }
+
+    QString chosenFile() const
+    {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty())
+            return {};
+        // A desktop's own dialog returns the name without passing accept() below.
+        return acceptMode() == AcceptOpen ? existingFile(files.constFirst(), m_suffix) : files.constFirst();
+    }
+
+    void accept() override
+    {
+        if (acceptMode() == AcceptOpen) {
+            const QStringList files = selectedFiles();
+            if (files.size() == 1 && existingFile(files.constFirst(), m_suffix) != files.constFirst())
+                selectFile(existingFile(files.constFirst(), m_suffix));
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_suffix;
+};
+
 // A dialog made for each request; Qt remembers the last folder visited between them.
 QString runFileDialog(QWidget *parent, const FileDialogSetup &setup, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, setup.title);
-    dialog.setObjectName(setup.name);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(setup.nameFilters);
-    dialog.setDefaultSuffix(setup.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    FileDialog dialog(parent, setup, mode);
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosenFile();
 }
 } // namespace
 

@@ -15,7 +15,8 @@ struct FileDialogSetup
     QString name;             // object name of the dialog
     QString title;
     QStringList nameFilters;  // Qt name filters, "Texte (*.txt)"
-    QString defaultSuffix;    // added to a name typed without one
+    QString defaultSuffix;    // saving: added to a name typed without one; opening: added
+                              // to a typed name only when no file has that name as typed
 };
 
 // The program's dialogs and its one request to the desktop, in one place so that

@@ -214,9 +214,22 @@ void onChange(QComboBox *combo, Handler handler)
     if (std::exchange(hooks->connected, true))
         return;
     auto fire = [combo] { runGuarded(Hooks::of(combo)->change, combo); };
-    QObject::connect(combo, &QComboBox::activated, combo, fire);
-    if (combo->lineEdit())
-        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, fire);
+    QLineEdit *edit = combo->lineEdit();
+    QObject::connect(combo, &QComboBox::activated, combo, [combo, edit, fire] {
+        if (edit)
+            edit->setModified(false);  // a row chosen from the list, whatever was typed before
+        fire();
+    });
+    if (!edit)
+        return;
+    // What the user types stays typed text, which chooses no row: Qt would complete it,
+    // add it to the list on Return, and choose the row of the same name when the box is
+    // left (by a click, Tab or a button), reporting that row as the user's choice.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
+    QObject::disconnect(edit, &QLineEdit::returnPressed, combo, nullptr);
+    QObject::connect(edit, &QLineEdit::textEdited, combo, fire);
 }
 
 void onTriggered(QAction *action, Handler handler)

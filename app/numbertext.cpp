@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -45,6 +46,15 @@ Decimal decimalDigits(Number value, int significant)
         d.negative = false;
     }
     return d;
+}
+
+// No field ever shows an overflow as text.
+void requireFinite(Number value)
+{
+    if (std::isnan(value))
+        throw conversionError(QStringLiteral("NAN"));
+    if (std::isinf(value))
+        throw conversionError(value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF"));
 }
 
 void stripTrailingZeros(std::string &digits)
@@ -95,12 +105,20 @@ Number toNumber(const QString &text)
         valid = ec == std::errc() && end == plain.data() + plain.size();
     }
     if (!valid)
-        throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw conversionError(text);
     return value;
+}
+
+Error conversionError(const QString &text)
+{
+    constexpr qsizetype quoted = 60;
+    const QString shown = text.size() > quoted ? text.left(quoted) + u'…' : text;
+    return Error(QStringLiteral("'%1' is not a valid floating point value").arg(shown));
 }
 
 QString generalText(Number value)
 {
+    requireFinite(value);
     Decimal d = decimalDigits(value, 15);
     stripTrailingZeros(d.digits);
     std::string out = d.negative ? "-" : "";
@@ -154,6 +172,7 @@ void roundDigits(Decimal &d, int keep)
 
 QString numberText(Number value, int precision, int decimals)
 {
+    requireFinite(value);
     Decimal d = decimalDigits(value, 18);
     roundDigits(d, precision);
     roundDigits(d, d.exponent + decimals);
@@ -182,6 +201,7 @@ QString numberText(Number value, int precision, int decimals)
 
 QString fixed2Text(Number value)
 {
+    requireFinite(value);
     // Round the 18 significant digits of the value half away from zero to two decimals.
     Decimal d = decimalDigits(value, 18);
     const int keep = d.exponent + 2;  // digits up to the second decimal

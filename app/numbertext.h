@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors.h"
+
 #include <QString>
 
 // Prices, totals and measures travel as texts with a decimal comma ("599,95").
@@ -8,9 +10,14 @@ namespace app {
 
 using Number = long double;
 
-// Reads a decimal-comma text ("818,95", " 12 ", "-3", "1,5E3"). Throws app::Error
-// "'<text>' is not a valid floating point value" for an empty or non-numeric text.
+// Reads a decimal-comma text ("818,95", " 12 ", "-3", "1,5E3"). Throws conversionError
+// for an empty or non-numeric text.
 Number toNumber(const QString &text);
+
+// The error of a text that does not read as a number, or of an input whose result no
+// field can show: "'<text>' is not a valid floating point value". The text is quoted
+// with at most 60 characters, then "…", so that a pasted page keeps the box small.
+Error conversionError(const QString &text);
 
 // The general number text: up to 15 significant digits, no trailing zeros,
 // no comma for whole numbers (629, 61,9, 1834,45).
@@ -25,5 +32,8 @@ QString fixed2Text(Number value);
 // a point between thousands (114,33 at 4 and 2 shows "114,30"; 1200 shows "1.200,00").
 // Such a text with a thousands point does not read back with toNumber.
 QString numberText(Number value, int precision, int decimals);
+
+// The writers above take finite values only; infinity or NaN throws
+// conversionError("INF" / "NAN") rather than putting it into a field.
 
 } // namespace app

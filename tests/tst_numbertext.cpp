@@ -49,15 +49,32 @@ private Q_SLOTS:
         QTest::newRow("sign in middle") << "1-2";
         QTest::newRow("exponent without digits") << "1E";
         QTest::newRow("thousands separator") << "1.834,45";
+        QTest::newRow("beyond extended precision") << "1E5000";
+        QTest::newRow("sixty characters quoted whole") << QString(59, u'1') + u'x';
+        // A pasted page is quoted by its first 60 characters only.
+        QTest::newRow("16,000 characters") << QString(16000, u'9') + u'x';
+        QTest::newRow("61 characters") << QString(61, u'x');
     }
     void rejectsWhatIsNoNumber()
     {
         QFETCH(QString, text);
+        const QString quoted = text.size() > 60 ? text.left(60) + u'…' : text;
         try {
             toNumber(text);
             QFAIL("no error raised");
         } catch (const Error &e) {
-            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(quoted));
+        }
+    }
+
+    // No field is ever written "inf" or "nan".
+    void overflowIsNoText()
+    {
+        const Number huge = toNumber(QStringLiteral("1E4930"));
+        for (Number value : {huge * huge, -huge * huge, huge * huge - huge * huge}) {
+            QVERIFY_THROWS_EXCEPTION(Error, generalText(value));
+            QVERIFY_THROWS_EXCEPTION(Error, fixed2Text(value));
+            QVERIFY_THROWS_EXCEPTION(Error, numberText(value, 4, 2));
         }
     }
 

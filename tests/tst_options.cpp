@@ -6,9 +6,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace app;
 using namespace testing;
@@ -28,6 +30,37 @@ public:
     }
     QString fileToSave, fileToOpen;
     QStringList fileDialogs;
+};
+
+// The user at the program's own file dialogs, typing a name into the folder given,
+// with "Alle Dateien" chosen.
+class TypingUser : public FakeDialogs
+{
+public:
+    QString saveFileName(QWidget *parent, const FileDialogSetup &setup) override
+    {
+        typeName();
+        return Dialogs::saveFileName(parent, setup);
+    }
+    QString openFileName(QWidget *parent, const FileDialogSetup &setup) override
+    {
+        typeName();
+        return Dialogs::openFileName(parent, setup);
+    }
+    void typeName()
+    {
+        QTimer::singleShot(10, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return typeName();
+            dialog->setDirectory(folder);
+            dialog->selectNameFilter(QStringLiteral("Alle Dateien (*)"));
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    }
+    QString folder, typed;
 };
 
 QListWidget *list() { return control<QListWidget>(PageId::Tsave, "ur"); }
@@ -245,6 +278,42 @@ private Q_SLOTS:
         QCOMPARE(user.messages + user.errors, QStringList());
         QCOMPARE(user.fileDialogs, (QStringList{"SaveDialog1 nxr Nixarodocumente (*.nxr);;Alle Dateien (*)",
                                                 "OpenDialog1 nxr Nixarodocumente (*.nxr);;Alle Dateien (*)"}));
+    }
+
+    // Open opens the name typed when that file exists, and adds ".nxr" only when it does
+    // not; saving adds it to a name typed without an extension.
+    void typedNamesInTheFileDialogs_data()
+    {
+        QTest::addColumn<QStringList>("files");  // in the folder before
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("opened");  // empty: saved
+        QTest::newRow("name without extension") << QStringList{"angebot", "angebot.nxr"} << "angebot" << "angebot";
+        QTest::newRow("name that needs .nxr") << QStringList{"angebot.nxr"} << "angebot" << "angebot.nxr";
+        QTest::newRow("name with .nxr") << QStringList{"angebot", "angebot.nxr"} << "angebot.nxr" << "angebot.nxr";
+        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << "angebot.txt"
+                                         << "angebot.txt";
+        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << "angebot" << "";
+    }
+    void typedNamesInTheFileDialogs()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, typed);
+        QFETCH(QString, opened);
+        QTemporaryDir dir;
+        for (const QString &file : files)
+            writeBytes(dir.filePath(file), file.toLatin1() + "\r\n");
+        TypingUser user;
+        user.folder = dir.path();
+        user.typed = typed;
+        setList({"Zeile"});
+        use(opened.isEmpty() ? "Speichern1" : "ffnen1");
+        QCOMPARE(user.messages + user.errors, QStringList());
+        if (opened.isEmpty()) {
+            QCOMPARE(fileBytes(dir.filePath(typed + ".nxr")), QByteArray("Zeile\r\n"));
+            QCOMPARE(fileBytes(dir.filePath(typed)), typed.toLatin1() + "\r\n");
+        } else {
+            QCOMPARE(listLines(), QStringList{opened});
+        }
     }
 
     void cancelledDialogs()

@@ -127,6 +127,57 @@ private Q_SLOTS:
         QCOMPARE(pdfText(printer.outputFileName()).count('\f') > 1, severalPages);
     }
 
+    // Every word of a long quote lies within the margins (20 mm left, 15 mm elsewhere on
+    // A4), a line wider than the page wraps, and no text is lost at the page breaks.
+    void printedQuoteKeepsItsMargins()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 120; ++i)
+            lines << QString("Zeile %1 Sicherheits-Schwimmbadabdeckung SafeTop 1299,00 €").arg(i);
+        lines[40] = QString(8, ' ') + QString("Wanddurchführung inkl. Einlaufdüse aus Rotguss ").repeated(6);
+        lines[80] = QString(150, 'x');  // no blank to wrap at
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("angebot.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        quote::printQuote(printer, lines);
+
+        QProcess p;
+        p.start("pdftotext", {"-bbox", printer.outputFileName(), "-"});
+        QVERIFY(p.waitForFinished(20000));
+        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        const QRegularExpression page(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+        const QRegularExpression word(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+        constexpr double mm = 72 / 25.4, slack = 0.5;
+        double width = 0, height = 0;
+        int pages = 0;
+        QString printed;
+        for (const QString &part : html.split("</page>")) {
+            const auto size = page.match(part);
+            if (!size.hasMatch())
+                continue;
+            ++pages;
+            width = size.captured(1).toDouble();
+            height = size.captured(2).toDouble();
+            for (const auto &w : word.globalMatch(part)) {
+                const QString where = w.captured(5) + " on page " + QString::number(pages);
+                QVERIFY2(w.captured(1).toDouble() >= 20 * mm - slack, qPrintable(where));
+                QVERIFY2(w.captured(2).toDouble() >= 15 * mm - slack, qPrintable(where));
+                QVERIFY2(w.captured(3).toDouble() <= width - 15 * mm + slack, qPrintable(where));
+                QVERIFY2(w.captured(4).toDouble() <= height - 15 * mm + slack, qPrintable(where));
+                printed += w.captured(5);
+            }
+        }
+        QCOMPARE(qRound(width / mm), 210);
+        QVERIFY(pages >= 3);
+        QString expected;
+        for (const PrintLine &line : quote::quoteDocument(lines))
+            expected += QString(line.text).remove(' ');
+        QCOMPARE(printed.replace("&amp;", "&"), expected);
+    }
+
     void printingFromTheOptionsPage_data()
     {
         QTest::addColumn<QString>("pdfName");  // empty: the user cancels

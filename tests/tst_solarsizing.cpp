@@ -7,6 +7,7 @@
 #include "app/mainmenu.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -165,6 +166,50 @@ private Q_SLOTS:
         QCOMPARE(results(), (QStringList{"1.200,00", "1.800,00", "126", "10,50"}));
         type("h", "2");
         QCOMPARE(text("v"), QStringLiteral("2.400,00"));
+    }
+
+    // A measure whose results no field can show is no number: the error quotes it (60
+    // characters at most) and every result keeps its text, on pasting and on "Berechnen".
+    void measuresBeyondWhatTheResultsShow_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QStringList>("shown");
+        const QString digits40 = QString(40, u'7'), digits400 = QString(400, u'3');
+        const QStringList round{"19,63", "19,63", "2,4", "12,23"}, rectangle{"12,00", "12,00", "2,4", "20,00"};
+        QTest::newRow("round, 40-digit diameter") << "r" << "l" << digits40 << round;
+        QTest::newRow("round, 400-digit diameter") << "r" << "l" << digits400 << round;
+        QTest::newRow("round, 40-digit depth") << "r" << "h" << digits40 << round;
+        QTest::newRow("rectangle, 400-digit width") << "rb" << "b" << digits400 << rectangle;
+        QTest::newRow("rectangle, 40-digit depth") << "rb" << "h" << digits40 << rectangle;
+        QTest::newRow("oval, 400-digit length") << "o" << "l" << digits400
+                                                << QStringList{"9,40", "9,40", "2,4", "25,53"};
+        QTest::newRow("oval, 400-digit width") << "o" << "b" << digits400
+                                               << QStringList{"9,40", "9,40", "2,4", "25,53"};
+    }
+    void measuresBeyondWhatTheResultsShow()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QStringList, shown);
+        press(qPrintable(shape));
+        type("h", "1");
+        type("b", shape == "o" ? "2" : "3");
+        type("l", shape == "r" ? "5" : shape == "rb" ? "4" : "5,13");
+        QCOMPARE(results(), shown);
+        QApplication::clipboard()->setText(pasted);
+        QLineEdit *measure = edit(qPrintable(field));
+        measure->setFocus();
+        measure->selectAll();
+        QTest::keyClick(measure, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(measure->text(), pasted);
+        clickOn(control(sizing, "Panel4"));
+        const QString quoted = pasted.size() > 60 ? pasted.left(60) + u'…' : pasted;
+        QCOMPARE(user->errors, QStringList(2, "'" + quoted + "' is not a valid floating point value"));
+        QCOMPARE(results(), shown);
+        user->errors.clear();
     }
 
     void absorbersLargerThanThePool()

@@ -64,20 +64,15 @@ TFip::TFip() : Page(QString(), {790, 514}, Frame::None)
         m_filterPictures << find(name);
     m_electrolysisPictures = {ui.hydro, ui.wifi};
 
-    // The electrolysis list keeps the prompt of the form until a row is chosen. What the
-    // user types stays what was typed: no completion that would choose a row on leaving.
+    // The electrolysis list keeps the prompt of the form until a row is chosen.
     const QString prompt = ui.elektro->currentText();
     setChoices(ui.elektro, filter::electrolysisRows());
     ui.elektro->setEditText(prompt);
-    ui.elektro->setCompleter(nullptr);
 
     onClick(ui.Button3, [this] { Button3Click(); });
     onChange(ui.vm, [this] { vmChange(); });
     ui.Filterauswahl->installEventFilter(this);
     onChange(ui.Filterauswahl, [this] { FilterauswahlChange(); });
-    // A row chosen from the list counts as chosen even where its text equals what was typed.
-    QLineEdit *elektroEdit = ui.elektro->lineEdit();
-    connect(ui.elektro, &QComboBox::activated, elektroEdit, [elektroEdit] { elektroEdit->setModified(false); });
     onChange(ui.elektro, [this] { elektroChange(); });
     onChange(ui.wasseraufb, [this] { Button1Click(); });
     onClick(ui.Button1, [this] { Button1Click(); });
@@ -181,8 +176,7 @@ void TFip::FilterauswahlChange()
 // and pictures. A text typed into the box is no row of the list.
 void TFip::elektroChange()
 {
-    const QString row = ui.elektro->lineEdit()->isModified() ? QString() : ui.elektro->currentText();
-    const filter::Electrolysis *unit = lookUp(filter::electrolysisUnits, row);
+    const filter::Electrolysis *unit = lookUp(filter::electrolysisUnits, pickedRow(ui.elektro));
     ui.elektrotxt->clear();
     if (!unit) {
         setText(ui.wasseraufb, QStringLiteral("0,00"));

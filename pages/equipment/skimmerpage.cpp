@@ -177,7 +177,7 @@ void TSkimmer::anzedChange()
     const QString text = ui.anzed->currentText();
     const int row = ui.anzed->findText(text, Qt::MatchExactly);
     if (row < 0)
-        throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw conversionError(text);
     const Number count = toNumber(ui.anzed->itemText(row));
     ui.anz->setText(generalText(count));
     setText(ui.gesed, generalText(count * toNumber(ui.ped->text())));

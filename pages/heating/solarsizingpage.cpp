@@ -13,11 +13,45 @@
 #include <QMenuBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <optional>
+
 using namespace app;
 
 namespace {
 
 constexpr Number pi = 3.141592654L;
+
+// The results show single-precision values. One too large for that is an error of the
+// measure that made it so, the largest of those it comes from, and no field changes.
+void requireShowable(Number result, std::initializer_list<const QLineEdit *> measures)
+{
+    if (std::isfinite(result) && std::fabs(result) <= std::numeric_limits<float>::max())
+        return;
+    const QLineEdit *cause = *std::max_element(measures.begin(), measures.end(), [](auto *x, auto *y) {
+        return std::fabs(toNumber(x->text())) < std::fabs(toNumber(y->text()));
+    });
+    throw conversionError(cause->text());
+}
+
+// A surface as its field shows it and the page reads it back.
+Number shownValue(Number surface)
+{
+    return toNumber(numberText(float(toNumber(generalText(surface))), 4, 2).remove(u'.'));
+}
+
+bool canRead(const QString &text)
+{
+    try {
+        toNumber(text);
+        return true;
+    } catch (const Error &) {
+        return false;
+    }
+}
 
 } // namespace
 
@@ -137,6 +171,7 @@ void Tsber::displayFormat(QLineEdit *result)
 {
     const float value = float(shown(result));
     setText(result, numberText(value, 4, 2));
+    result->setCursorPosition(0);  // a result wider than its field shows its leading digits
 }
 
 // From 1000 on the results show a thousands point; the page reads its own results
@@ -170,23 +205,37 @@ void Tsber::Panel3Click()
 // it is shown. Without a shape the surface keeps what it shows.
 void Tsber::Button1Click()
 {
+    std::optional<Number> surface;
     if (ui.r->isChecked()) {
         const Number diameter = toNumber(ui.l->text());
-        setText(ui.f, generalText(diameter * diameter / 4 * pi));
+        surface = diameter * diameter / 4 * pi;
+        requireShowable(*surface, {ui.l});
     } else if (ui.a->isChecked() || ui.o->isChecked()) {
         // A rectangle of length l - b between two half circles of diameter b.
         const Number b = toNumber(ui.b->text());
         const Number l = toNumber(ui.l->text());
-        setText(ui.f, generalText(b * (l - b) + b * b * pi / 4));
+        surface = b * (l - b) + b * b * pi / 4;
+        requireShowable(*surface, {ui.b, ui.l});
     } else if (ui.rb->isChecked()) {
         const Number b = toNumber(ui.b->text());
-        setText(ui.f, generalText(b * toNumber(ui.l->text())));
+        surface = b * toNumber(ui.l->text());
+        requireShowable(*surface, {ui.b, ui.l});
     }
-    setText(ui.v, generalText(shown(ui.f) * toNumber(ui.h->text())));
-    const Number surface = shown(ui.f);
-    if (surface > 0) {
+    // A volume too large to show fails before the surface changes. A depth that is no
+    // number fails after it, as the volume is computed from the surface shown.
+    if (surface && canRead(ui.h->text())) {
+        const QLineEdit *width = ui.r->isChecked() ? ui.l : ui.b;
+        requireShowable(shownValue(*surface) * toNumber(ui.h->text()), {width, ui.l, ui.h});
+    }
+    if (surface)
+        setText(ui.f, generalText(*surface));
+    const Number volume = shown(ui.f) * toNumber(ui.h->text());
+    requireShowable(volume, {ui.h});
+    setText(ui.v, generalText(volume));
+    const Number shownSurface = shown(ui.f);
+    if (shownSurface > 0) {
         const Number absorbers = toNumber(ui.anz->text()) * absorberArea();
-        setText(ui.ab, generalText(absorbers * 100 / surface));
+        setText(ui.ab, generalText(absorbers * 100 / shownSurface));
         setText(ui.bof, generalText(absorbers));
     }
 }

@@ -118,7 +118,7 @@ void Tsolar::FormMouseMove(QPoint)
 
 void Tsolar::solar_auswahlChange()
 {
-    const Absorber *absorber = findAbsorber(ui.solar_auswahl->currentText());
+    const Absorber *absorber = findAbsorber(pickedRow(ui.solar_auswahl));
     if (!absorber)
         return;
     // By way of "0,00", so that the price's handler runs when the same size is chosen again.

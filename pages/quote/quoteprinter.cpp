@@ -9,6 +9,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTextLayout>
+
+#include <algorithm>
 
 #include <cerrno>
 
@@ -86,8 +89,24 @@ void LinePrinter::check(bool ok)
     throw app::Error(QStringLiteral("I/O error %1").arg(code));
 }
 
+namespace {
+// Margins that no printer cuts into: at least 20 mm on the left and 15 mm on the other
+// sides, more where the printer cannot print as near the edge or its setup asks for more.
+void setClearMargins(QPagedPaintDevice &device)
+{
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF set = layout.margins(), least = layout.minimumMargins();
+    const QMarginsF margins(std::max({20.0, set.left(), least.left()}), std::max({15.0, set.top(), least.top()}),
+                            std::max({15.0, set.right(), least.right()}),
+                            std::max({15.0, set.bottom(), least.bottom()}));
+    device.setPageMargins(margins, QPageLayout::Millimeter);
+}
+} // namespace
+
 void LinePrinter::open()
 {
+    setClearMargins(m_device);
     errno = 0;
     check(m_painter.begin(&m_device));
     m_y = 0;
@@ -100,19 +119,57 @@ void LinePrinter::setFont(const QString &family, int points)
     m_painter.setFont(font);
 }
 
+QList<LinePrinter::Piece> LinePrinter::pieces(const QString &text) const
+{
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    const int width = m_painter.device()->width();
+    if (metrics.horizontalAdvance(text) <= width)
+        return {{0, text}};
+    // A line wider than the page goes on below, under its first character after the
+    // leading blanks; at a blank where there is one, anywhere in a long word.
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text.at(blanks) == u' ')
+        ++blanks;
+    const int indent = std::min(metrics.horizontalAdvance(text.left(blanks)), width / 2);
+    QTextLayout layout(text, m_painter.font(), m_painter.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QList<Piece> result;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        const bool first = result.isEmpty();
+        line.setLineWidth(first ? width : width - indent);
+        QString piece = text.mid(line.textStart(), line.textLength());
+        if (!first) {
+            qsizetype lead = 0;
+            while (lead < piece.size() && piece.at(lead) == u' ')
+                ++lead;
+            piece.remove(0, lead);
+            if (piece.isEmpty())
+                continue;
+        }
+        result.append({first ? 0 : indent, piece});
+    }
+    layout.endLayout();
+    return result;
+}
+
 void LinePrinter::writeLine(const QString &text)
 {
     const QFontMetrics metrics = m_painter.fontMetrics();
     const int pageHeight = m_painter.device()->height();
-    if (m_y > 0 && m_y + metrics.lineSpacing() > pageHeight) {
+    for (const Piece &piece : pieces(text)) {
+        if (m_y > 0 && m_y + metrics.lineSpacing() > pageHeight) {
+            errno = 0;
+            check(m_device.newPage());
+            m_y = 0;
+        }
         errno = 0;
-        check(m_device.newPage());
-        m_y = 0;
+        m_painter.drawText(QPoint(piece.x, m_y + metrics.ascent()), piece.text);
+        check(true);
+        m_y += metrics.lineSpacing();
     }
-    errno = 0;
-    m_painter.drawText(QPoint(0, m_y + metrics.ascent()), text);
-    check(true);
-    m_y += metrics.lineSpacing();
 }
 
 void LinePrinter::close()

@@ -22,7 +22,8 @@ struct PrintLine
 QList<PrintLine> quoteDocument(const QStringList &list);
 
 // A printer used as a text device: whole lines one below the other, each in the font
-// set last, a new page when the next line does not fit. Every step is checked; a
+// set last, within clear margins; a line wider than the page wraps, and a new page
+// starts when the next line does not fit. Every step is checked; a
 // failure throws app::Error "I/O error <code>". A printer's job left unfinished is
 // aborted. The device is a printer or a PDF being written.
 class LinePrinter
@@ -39,6 +40,14 @@ public:
     void close();
 
 private:
+    // A line as it goes onto the page: the pieces of one wrapped line, each with its
+    // distance from the left margin.
+    struct Piece
+    {
+        int x;
+        QString text;
+    };
+    QList<Piece> pieces(const QString &text) const;
     void check(bool ok);
 
     QPagedPaintDevice &m_device;

@@ -66,8 +66,6 @@ Tartikel::Tartikel()
     for (const char *name : articles::captionLabels)
         m_captions << find<QLabel>(name);
 
-    // What is typed is the key as it stands, never a completion of it.
-    ui.Auswahl->setCompleter(nullptr);
     ui.Auswahl->setEditText(articles::prompt.toString());
     ui.SpeedButton1->setIcon(glyph(true));
     ui.SpeedButton2->setIcon(glyph(false));
