@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """What a screen reader hears: the welcome and covers pages read through the desktop's
-accessibility bus (AT-SPI), as Orca reads them, in a private D-Bus session with an X
+accessibility bus (AT-SPI), as a screen reader reads them, in a private D-Bus session with an X
 server of its own.
 
     atspi_names.py <nixaro_pageshot>
