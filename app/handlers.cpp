@@ -328,6 +328,9 @@ void click(QAbstractButton *button)
 
 void makePriceField(QLineEdit *edit)
 {
+    // A screen reader says what the number is: its name is the caption beside it.
+    if (edit->accessibleDescription().isEmpty())
+        edit->setAccessibleDescription(QStringLiteral("Betrag in Euro"));
     onChange(edit, [edit] { setText(edit, fixed2Text(toNumber(edit->text()))); });
 }
 

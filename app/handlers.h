@@ -57,7 +57,8 @@ void setText(QLineEdit *edit, const QString &text);
 // Performs a click on a button from code, whether it is visible or not.
 void click(QAbstractButton *button);
 
-// A price field normalises its text to two decimals on every change.
+// A price field normalises its text to two decimals on every change, and tells screen
+// readers that it holds an amount in euro (as fields that show a price do in the forms).
 void makePriceField(QLineEdit *edit);
 
 } // namespace app

@@ -1,5 +1,6 @@
 #include "page.h"
 
+#include "focusframe.h"
 #include "handlers.h"
 #include "navigation.h"
 #include "textresource.h"
@@ -41,6 +42,7 @@ Qt::WindowFlags flagsFor(Page::Frame frame)
 Page::Page(const QString &caption, QSize clientSize, Frame frame)
     : QMainWindow(nullptr, flagsFor(frame)), m_client(new QWidget(this)), m_frame(frame)
 {
+    FocusFrame::install();
     setWindowTitle(caption);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setMouseTracking(true);

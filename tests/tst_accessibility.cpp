@@ -1,14 +1,119 @@
 // What a screen reader says: the radio groups, lists and choice boxes a user sees on the
-// pages carry a name. And what the eye sees: every check box shows whether it is ticked.
+// pages carry a name, and so does every control and field, in words a person reads on
+// the page. And what the eye sees: every check box shows whether it is ticked, and the
+// control with the keyboard focus stands out by a frame.
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
+
+#include <functional>
 
 using namespace app;
 using namespace testing;
+
+namespace {
+
+// The contrast of two colours as the web's accessibility guidelines define it.
+double luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Whether the focus changed the control by a frame at least two pixels wide on every
+// side, clear against the page's background and the white of the fields: the changes
+// near the control, their bounding box, each of its sides along its middle half.
+QString frameFault(const QImage &before, const QImage &after, QRect near, QRgb background)
+{
+    near &= after.rect();
+    const auto clear = [&](QPoint p) {
+        const QRgb c = after.pixel(p);
+        return contrast(c, background) >= 3.0 && contrast(c, qRgb(255, 255, 255)) >= 3.0;
+    };
+    const auto changed = [&](QPoint p) { return after.pixel(p) != before.pixel(p); };
+    QRect box;
+    for (int y = near.top(); y <= near.bottom(); ++y)
+        for (int x = near.left(); x <= near.right(); ++x)
+            if (changed({x, y}))
+                box |= QRect(x, y, 1, 1);
+    if (box.width() < 6 || box.height() < 6)
+        return QStringLiteral("no frame");
+    const auto side = [&](QPoint from, QPoint along, QPoint inward, int length) {
+        for (int i = length / 4; i < length * 3 / 4; ++i) {
+            const QPoint p = from + along * i;
+            bool found = false;
+            for (int d = 0; d < 2 && !found; ++d) {
+                const QPoint a = p + inward * d, b = a + inward;
+                found = clear(a) && clear(b) && (changed(a) || changed(b));
+            }
+            if (!found)
+                return false;
+        }
+        return true;
+    };
+    QStringList thin;
+    if (!side(box.topLeft(), {1, 0}, {0, 1}, box.width()))
+        thin << QStringLiteral("top");
+    if (!side(box.bottomLeft(), {1, 0}, {0, -1}, box.width()))
+        thin << QStringLiteral("bottom");
+    if (!side(box.topLeft(), {0, 1}, {1, 0}, box.height()))
+        thin << QStringLiteral("left");
+    if (!side(box.topRight(), {0, 1}, {-1, 0}, box.height()))
+        thin << QStringLiteral("right");
+    return thin.isEmpty() ? QString() : QStringLiteral("faint on the ") + thin.join(u'/');
+}
+
+// What a screen reader is told of the controls a user reaches with the keyboard and of
+// the fields a user reads: name, description and the object behind it.
+struct ReadOut
+{
+    QObject *object;
+    QAccessible::Role role;
+    QString name, description;
+};
+QList<ReadOut> readOut(QWidget *page)
+{
+    QList<ReadOut> found;
+    const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        if (!node || node->state().invisible)
+            return;
+        const QAccessible::Role role = node->role();
+        const bool field = role == QAccessible::EditableText || role == QAccessible::List || role == QAccessible::ComboBox;
+        if (field || node->state().focusable) {
+            // Qt tells a list box's value as its name on Linux; a screen reader reads
+            // the caption that labels it there, and its declared name elsewhere.
+            QString name = node->text(QAccessible::Name);
+            if (role == QAccessible::ComboBox) {
+                name = static_cast<QWidget *>(node->object())->accessibleName();
+                for (const auto &[label, relation] : node->relations(QAccessible::Label))
+                    name = label->text(QAccessible::Name);
+            }
+            found.append({node->object(), role, name, node->text(QAccessible::Description)});
+        }
+        if (field || role == QAccessible::PageTabList)
+            return;  // the rows of a list and the tabs speak for themselves
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(page));
+    return found;
+}
+
+} // namespace
 
 class AccessibilityTest : public QObject
 {
@@ -38,6 +143,59 @@ private Q_SLOTS:
                 unnamed << w->objectName();
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    void everyControlAndFieldIsNamed_data() { everyGroupAndListHasAName_data(); }
+    void everyControlAndFieldIsNamed()
+    {
+        QFETCH(int, id);
+        goTo(PageId(id));
+        QStringList unnamed;
+        for (const ReadOut &r : readOut(page(PageId(id)))) {
+            const QString objectName = r.object ? r.object->objectName() : QString();
+            static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+            if (!r.name.contains(letter) || r.name == objectName)
+                unnamed << objectName + u'(' + QString::number(r.role, 16) + u')';
+            // Prices are read out as amounts of money.
+            static const QRegularExpression amount(QStringLiteral("preis|summe|übertrag|betrag"), QRegularExpression::CaseInsensitiveOption);
+            if (r.role == QAccessible::EditableText && r.name.contains(amount) && !r.description.contains(u"Euro"))
+                unnamed << objectName + QStringLiteral(" (no Euro)");
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    // Every control the keyboard reaches, focused in turn, shows a frame.
+    void focusShowsAFrame_data() { everyGroupAndListHasAName_data(); }
+    void focusShowsAFrame()
+    {
+        QFETCH(int, id);
+        goTo(PageId(id));
+        QWidget *form = page(PageId(id))->client();
+        QStringList faint;
+        int focusable = 0;
+        for (QWidget *w : form->findChildren<QWidget *>()) {
+            // A list's edit part passes the focus to its list, a notebook to its tabs.
+            if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isVisible() || !w->isEnabled())
+                continue;
+            ++focusable;
+            if (QWidget *had = QApplication::focusWidget())
+                had->clearFocus();
+            settle();
+            const QImage before = form->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            settle();
+            const QImage after = form->grab().toImage();
+            // Near the control only: some pages answer the focus elsewhere (a hint shows).
+            const QRect near(w->mapTo(form, QPoint(-3, -3)), w->size() + QSize(6, 6));
+            const QString fault = QApplication::focusWidget()
+                ? frameFault(before, after, near, form->palette().color(QPalette::Window).rgb())
+                : QStringLiteral("takes no focus");
+            if (!fault.isEmpty())
+                faint << w->objectName() + u' ' + fault;
+        }
+        if (!focusable)
+            QSKIP("nothing to focus");
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u", ")));
     }
 
     // Caption colours from style sheets would tint the mark too, pale on the white square.

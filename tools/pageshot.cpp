@@ -2,6 +2,8 @@
 //   nixaro_pageshot <PageClass> <out.png> [<control> ...]
 // Each further argument clicks the named control of that page first (a button, a
 // radio button, a check box or a label), so a configured page can be looked at.
+// With "-" for the picture the page stays on the screen until the tool is ended, for a
+// screen reader or another look at the running page.
 #include "app/application.h"
 #include "app/navigation.h"
 #include "app/page.h"
@@ -16,7 +18,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     app::setUpApplication();
     if (argc < 3) {
-        qWarning("usage: nixaro_pageshot <PageClass> <out.png> [<control> ...]");
+        qWarning("usage: nixaro_pageshot <PageClass> <out.png>|- [<control> ...]");
         return 2;
     }
     app::createPages();
@@ -44,6 +46,8 @@ int main(int argc, char *argv[])
         QTest::qWait(20);
     }
     QTest::qWait(50);
+    if (qstrcmp(argv[2], "-") == 0)
+        return application.exec();
     const bool saved = target->grab().save(QString::fromLocal8Bit(argv[2]));
     app::destroyPages();
     return saved ? 0 : 1;

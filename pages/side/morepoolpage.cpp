@@ -61,6 +61,7 @@ void Tmss::fitToScreen()
         return;
     auto *scroller = new QScrollArea;
     scroller->setObjectName(QStringLiteral("scroller"));
+    scroller->setAccessibleName(windowTitle());
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidget(takeCentralWidget());
     // Room for a scroll bar in the direction that does not scroll, where it needs one.
