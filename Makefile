@@ -29,6 +29,7 @@ bench: build
 	./$(BUILD)/bench/nixaro_bench
 	./$(BUILD)/bench/nixaro_startup ./$(BUILD)/bench/nixaro_firstframe ./$(BUILD)/bench/bare_firstframe 15 \
 	  ./$(BUILD)/bench/text_firstframe
+	./$(BUILD)/bench/nixaro_switches 7
 
 # The same start-up comparison in an X server with a window manager.
 bench-x11: build

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -94,6 +95,37 @@ void Page::moveOverBackground()
     runGuarded([this] { FormMouseMove({}); }, this);
 }
 
+void Page::takeSharedLook()
+{
+    if (m_looked)
+        return;
+    m_looked = true;
+    // The look the pages share, under the forms' own style sheets. Set once the form
+    // stands: under a style sheet set earlier, new controls would not take their fonts
+    // from the frames they sit in.
+    // Only pages with radio buttons or check boxes need it; on the others Qt would
+    // restyle every control for nothing.
+    static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
+    if (m_client->findChild<QRadioButton *>() || m_client->findChild<QCheckBox *>())
+        m_client->setStyleSheet(sharedLook);
+}
+
+void Page::prepare()
+{
+    if (m_placed)
+        return;
+    takeSharedLook();
+    ensurePolished();
+    if (layout())
+        layout()->activate();
+    // One frame drawn off screen: the style rules of every control, its texts and the
+    // pictures it opens with are worked out now, so the first real frame only draws.
+    const qreal ratio = devicePixelRatioF();
+    QImage frame(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(ratio);
+    render(&frame);
+}
+
 void Page::centre()
 {
     const QRect area = (m_frame == Frame::Dialog && mainWindow() && mainWindow() != this)
@@ -109,14 +141,7 @@ bool Page::event(QEvent *e)
     case QEvent::Show:
         if (!e->spontaneous()) {
             if (!m_placed) {
-                // The look the pages share, under the forms' own style sheets. Set once
-                // the form stands: under a style sheet set earlier, new controls would
-                // not take their fonts from the frames they sit in.
-                // Only pages with radio buttons or check boxes need it; on the others Qt
-                // would restyle every control for nothing.
-                static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
-                if (m_client->findChild<QRadioButton *>() || m_client->findChild<QCheckBox *>())
-                    m_client->setStyleSheet(sharedLook);
+                takeSharedLook();
                 adjustSize();
                 centre();
                 m_placed = true;

@@ -37,6 +37,10 @@ public:
     // Menu "+" (F2) and " -" (F1): font steps of the page's text areas; most pages have none.
     virtual void fontStep(int points);
 
+    // Does ahead, unseen, what the first show of the page would: its look, its layout
+    // and one frame drawn off screen. Runs no handler; a page shown before does nothing.
+    void prepare();
+
     // Closes the main window after the user confirmed the exit: the program ends.
     void closeConfirmed();
 
@@ -62,10 +66,12 @@ protected:
 
 private:
     void centre();
+    void takeSharedLook();
 
     QWidget *m_client;
     Frame m_frame;
     bool m_placed = false;
+    bool m_looked = false;
     bool m_exitConfirmed = false;
 };
 

@@ -23,9 +23,72 @@
 #include "pages/side/morepoolpage.h"
 #include "pages/welcome/welcomepage.h"
 
+#include <QApplication>
+#include <QTimer>
+#include <QWindow>
+
+#include <iterator>
+#include <utility>
+
 namespace app {
 
 namespace {
+
+// The order in which idle time makes the pages: the pool pages the welcome page leads
+// to, the walk from the covers to the final page, then the side pages.
+constexpr PageId idleOrder[] = {
+    PageId::Trd, PageId::Tol, PageId::Tat, PageId::Tre,
+    PageId::Tabdeckung, PageId::TLeitern, PageId::TFip, PageId::Tsolar, PageId::TSkimmer, PageId::TLight,
+    PageId::Tbrs, PageId::Tureiniger, PageId::Tsave, PageId::Tendpr,
+    PageId::Tsber, PageId::Tartikel, PageId::Tmss, PageId::Tmzs, PageId::Tmezs, PageId::Tdatenspeicher,
+};
+static_assert(std::size(idleOrder) == pageCount - 1, "every page but the main window");
+
+// Waits for the main window's first frame, then runs one slice each time the event loop
+// has nothing else to do (a zero timer fires only once the window system's events are
+// handled), so a click that comes meanwhile waits for one slice at most.
+class IdleMaker : public QObject
+{
+public:
+    IdleMaker()
+    {
+        m_slices.setInterval(0);
+        connect(&m_slices, &QTimer::timeout, this, [this] {
+            if (idleSlice() < 0)
+                m_slices.stop();
+        });
+        QWidget *main = mainWindow();
+        if (main->isVisible() && main->windowHandle() && main->windowHandle()->isExposed())
+            startAfterThisPass();
+        else
+            qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == mainWindow()) {
+            qApp->removeEventFilter(this);
+            startAfterThisPass();
+        }
+        return false;
+    }
+
+private:
+    // The first slice comes a pass after the rest of the first frame's work, not
+    // before it.
+    void startAfterThisPass()
+    {
+        QTimer::singleShot(0, this, [this] { m_slices.start(); });
+    }
+
+    QTimer m_slices;
+};
+
+IdleMaker *idleMaker = nullptr;
+// The page made by the last slice, whose first show the next slice prepares.
+int madeUnprepared = -1;
 
 template<typename T>
 void create(PageId id)
@@ -66,8 +129,40 @@ void createPages()
     page(PageId::Tbg);
 }
 
+void makePagesWhenIdle()
+{
+    if (!idleMaker && !allPagesMade())
+        idleMaker = new IdleMaker;
+}
+
+int idleSlice()
+{
+    if (const int id = std::exchange(madeUnprepared, -1); id >= 0) {
+        page(PageId(id))->prepare();
+        return id;
+    }
+    for (PageId id : idleOrder)
+        if (!isMade(id)) {
+            page(id);
+            madeUnprepared = int(id);
+            return int(id);
+        }
+    return -1;
+}
+
+bool allPagesMade()
+{
+    for (int i = 0; i < pageCount; ++i)
+        if (!isMade(PageId(i)))
+            return false;
+    return true;
+}
+
 void destroyPages()
 {
+    delete idleMaker;
+    idleMaker = nullptr;
+    madeUnprepared = -1;
     for (int i = pageCount - 1; i >= 0; --i)
         if (isMade(PageId(i)))
             delete page(PageId(i));

@@ -302,6 +302,8 @@ int main(int argc, char *argv[])
     RandomUser user;
     app::createPages();
     app::showPage(app::PageId::Tbg);
+    // As the program does: the other pages are made while idle, between the events.
+    app::makePagesWhenIdle();
     QCoreApplication::processEvents();
     for (long i = 0; i < events; ++i) {
         progress = i;
@@ -316,6 +318,7 @@ int main(int argc, char *argv[])
             app::destroyPages();
             app::createPages();
             app::showPage(app::PageId::Tbg);
+            app::makePagesWhenIdle();
         }
     }
     app::destroyPages();

@@ -53,6 +53,36 @@ private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void cleanupTestCase() { destroyPages(); }
 
+    // In the pauses after start-up the other pages are made and drawn off screen,
+    // unseen: none shows or becomes active and no page handler runs (the store keeps
+    // every text). Destroying the pages midway stops the work.
+    void idleMakingIsUnseen()
+    {
+        makePagesWhenIdle();
+        QTRY_VERIFY(isMade(PageId::Tol));
+        destroyPages();
+        settle();
+        QVERIFY(!isMade(PageId::Tat));
+
+        startProgram();
+        QVERIFY(!allPagesMade());
+        QWidget *active = QApplication::activeWindow();
+        const QStringList names = QuoteStore::slotNames();
+        for (const QString &name : names)
+            daten.setValue(name, name + u'?');
+        makePagesWhenIdle();
+        QTRY_VERIFY(allPagesMade());
+        settle();
+        QCOMPARE(idleSlice(), -1);  // the last page prepared too
+        for (int id = 1; id < pageCount; ++id)
+            QVERIFY2(!isShowing(PageId(id)), qPrintable(page(PageId(id))->objectName()));
+        QCOMPARE(QApplication::activeWindow(), active);
+        for (const QString &name : names)
+            QCOMPARE(daten.value(name), name + u'?');
+        daten = QuoteStore();
+        daten.reset();
+    }
+
     void createsTheTwentyOnePagesInOrder_data()
     {
         QTest::addColumn<int>("id");
