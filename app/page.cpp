@@ -1,12 +1,15 @@
 #include "page.h"
 
 #include "handlers.h"
+#include "keyboard.h"
+#include "look.h"
 #include "navigation.h"
 #include "textresource.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -88,6 +91,8 @@ bool Page::event(QEvent *e)
                 static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
                 if (m_client->findChild<QRadioButton *>() || m_client->findChild<QCheckBox *>())
                     m_client->setStyleSheet(sharedLook);
+                orderTabStops(m_client);
+                listsOpenBelow(m_client);
                 adjustSize();
                 centre();
                 m_placed = true;
@@ -129,6 +134,18 @@ bool Page::eventFilter(QObject *watched, QEvent *e)
         }
     }
     return QMainWindow::eventFilter(watched, e);
+}
+
+void Page::keyPressEvent(QKeyEvent *e)
+{
+    // Keys no control took: Ctrl+Tab and Ctrl+Shift+Tab turn the page's notebook.
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    if (ctrl && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
+        const bool forward = e->key() == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier);
+        if (turnNotebook(m_client, forward))
+            return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 void Page::closeConfirmed()
