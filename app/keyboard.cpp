@@ -14,45 +14,66 @@ namespace app {
 
 namespace {
 
+// A widget that hands its focus to one of its own parts (a notebook to its tab row) is
+// a stop; one that hands it elsewhere (a list box's edit to the box) is not.
 bool isTabStop(const QWidget *w)
 {
-    return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+    return (w->focusPolicy() & Qt::TabFocus) && (!w->focusProxy() || w->isAncestorOf(w->focusProxy()));
 }
 
-// Controls made of parts (a list's viewport, a combo box's edit) are one stop.
+// Controls made of parts (a list's viewport, a combo box's edit, a notebook's tab row and
+// pages) are one stop; Qt orders their parts.
 bool isCompound(const QWidget *w)
 {
     return qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QComboBox *>(w)
+        || qobject_cast<const QTabWidget *>(w)
         || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QLineEdit *>(w);
 }
 
-void collect(QWidget *container, QList<QWidget *> &order);
+// Pieces that overlap by no more than this are still read one after the other.
+constexpr int touching = 6;
 
-// The pieces of a container in reading order: sorted by their tops, a piece whose
-// middle lies within the height of the row's first piece joins that row, and a row
-// reads from left to right (pieces one above the other in it from the top).
+// Splits pieces into bands along one axis: a band ends where no piece reaches across.
+QList<QList<QWidget *>> bands(QList<QWidget *> pieces, bool across)
+{
+    auto start = [across](const QWidget *w) { return across ? w->x() : w->y(); };
+    auto end = [across](const QWidget *w) { return across ? w->x() + w->width() : w->y() + w->height(); };
+    std::stable_sort(pieces.begin(), pieces.end(),
+                     [&](const QWidget *a, const QWidget *b) { return start(a) < start(b); });
+    QList<QList<QWidget *>> result;
+    int reach = 0;
+    for (QWidget *w : pieces) {
+        if (result.isEmpty() || start(w) > reach - touching) {
+            result.append(QList<QWidget *>());
+            reach = end(w);
+        }
+        result.last() << w;
+        reach = std::max(reach, end(w));
+    }
+    return result;
+}
+
+// The pieces of a container in reading order: rows from top to bottom; a row whose
+// pieces stand in columns (a picture beside a stack of controls) reads column by column,
+// each column again by its rows.
 QList<QWidget *> readingOrder(const QList<QWidget *> &pieces)
 {
-    QList<QWidget *> byTop = pieces;
-    std::stable_sort(byTop.begin(), byTop.end(),
-                     [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
-    QList<QWidget *> order;
-    while (!byTop.isEmpty()) {
-        const QRect first = byTop.first()->geometry();
-        QList<QWidget *> row;
-        for (auto it = byTop.begin(); it != byTop.end();) {
-            if ((*it)->geometry().center().y() <= first.bottom()) {
-                row << *it;
-                it = byTop.erase(it);
-            } else {
-                ++it;
-            }
+    if (pieces.size() < 2)
+        return pieces;
+    for (bool across : {false, true}) {
+        const QList<QList<QWidget *>> parts = bands(pieces, across);
+        if (parts.size() > 1) {
+            QList<QWidget *> order;
+            for (const QList<QWidget *> &part : parts)
+                order << readingOrder(part);
+            return order;
         }
-        std::stable_sort(row.begin(), row.end(), [](const QWidget *a, const QWidget *b) {
-            return a->x() != b->x() ? a->x() < b->x() : a->y() < b->y();
-        });
-        order << row;
     }
+    // Interlocked pieces: by their top left corners.
+    QList<QWidget *> order = pieces;
+    std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
     return order;
 }
 
@@ -106,7 +127,7 @@ bool turnNotebook(QWidget *form, bool forward)
         // The outermost notebook nearest the top left; one on another's page comes after it.
         auto place = [form](QWidget *w) { return w->mapTo(form, QPoint()); };
         for (QTabWidget *t : shown) {
-            if (std::any_of(shown.begin(), shown.end(), [t](QTabWidget *o) { return o->isAncestorOf(t); }))
+            if (std::any_of(shown.begin(), shown.end(), [t](QTabWidget *o) { return o != t && o->isAncestorOf(t); }))
                 continue;
             if (!notebook || place(t).y() < place(notebook).y()
                 || (place(t).y() == place(notebook).y() && place(t).x() < place(notebook).x()))

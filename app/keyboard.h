@@ -6,7 +6,8 @@ class QWidget;
 namespace app {
 
 // Puts the Tab stops of a form in reading order: rows from top to bottom, left to right
-// within a row. A frame that holds controls (a radio group, a notebook's page) is read
+// within a row; where a tall piece stands beside several rows, the column of rows is
+// read before it. A frame that holds controls (a radio group, a notebook's page) is read
 // as one piece at its place, its own controls in their reading order.
 void orderTabStops(QWidget *form);
 

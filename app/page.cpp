@@ -139,8 +139,7 @@ bool Page::eventFilter(QObject *watched, QEvent *e)
 void Page::keyPressEvent(QKeyEvent *e)
 {
     // Keys no control took: Ctrl+Tab and Ctrl+Shift+Tab turn the page's notebook.
-    const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    if (ctrl && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
+    if ((e->modifiers() & Qt::ControlModifier) && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
         const bool forward = e->key() == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier);
         if (turnNotebook(m_client, forward))
             return;
