@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -41,8 +43,9 @@ public:
         return new Hooks(widget);
     }
 
-    Handler click, doubleClick, change, enter, leave;
+    Handler click, doubleClick, change, enter, leave, focusShow, focusHide;
     MouseHandler move, down, up;
+    QMenu *popup = nullptr;
     bool connected = false;  // the control's own signal leads here once, whatever the handler
     bool keyboardClicks = false;  // Enter and Space click a control that is no button
 
@@ -81,10 +84,48 @@ protected:
             fire(move, event);
             break;
         case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (keyboardClicks && click && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool plain = !(key->modifiers() & ~Qt::KeypadModifier);
+            if (keyboardClicks && click && plain
+                && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space)) {
                 runGuarded(click, m_widget);
                 return true;
+            }
+            if (keyboardClicks && doubleClick && plain && key->key() == Qt::Key_Escape) {
+                runGuarded(doubleClick, m_widget);
+                return true;
+            }
+            if (popup && ((key->key() == Qt::Key_Menu && plain)
+                          || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier))) {
+                openPopup();
+                return true;
+            }
+            break;
+        }
+        case QEvent::ContextMenu:
+            // The Menu key is answered above; some platforms send a context-menu event
+            // for it as well, at the mouse pointer, which would open the menu twice.
+            if (popup && static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard)
+                return true;
+            break;
+        case QEvent::FocusIn:
+            if (byKeyboard(static_cast<QFocusEvent *>(event)->reason()) && !m_shownByFocus) {
+                m_shownByFocus = true;
+                if (enter)
+                    runGuarded(enter, m_widget);
+                if (focusShow)
+                    runGuarded(focusShow, m_widget);
+            }
+            break;
+        case QEvent::FocusOut: {
+            // Over a dialog, a popup menu or another window the text stays as it was.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (m_shownByFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                m_shownByFocus = false;
+                if (leave)
+                    runGuarded(leave, m_widget);
+                if (focusHide)
+                    runGuarded(focusHide, m_widget);
             }
             break;
         }
@@ -103,6 +144,23 @@ protected:
     }
 
 private:
+    // Tab and Shift+Tab, the arrow keys within a radio group, an Alt accelerator; a click
+    // gives the mouse's reason, a window or dialog coming back its own.
+    static bool byKeyboard(Qt::FocusReason reason)
+    {
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+            || reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason;
+    }
+
+    // Opened from the keyboard the menu stands in the middle of its control, its first
+    // entry chosen, so that Enter takes it.
+    void openPopup()
+    {
+        popup->popup(m_widget->mapToGlobal(m_widget->rect().center()));
+        if (!popup->actions().isEmpty())
+            popup->setActiveAction(popup->actions().first());
+    }
+
     void fire(const MouseHandler &handler, QEvent *event)
     {
         if (!handler)
@@ -113,6 +171,7 @@ private:
 
     QWidget *m_widget;
     bool m_pressed = false;
+    bool m_shownByFocus = false;  // the focus's enter or show ran, its leave or hide is due
 };
 
 // Set while code changes a check state, so that Qt's own signal does not fire the
@@ -286,8 +345,18 @@ void chooseRowsByKeyboard(QAbstractItemView *list)
     new RowKeys(list);
 }
 
+void showWhileFocused(QWidget *widget, Handler show, Handler hide)
+{
+    Hooks *hooks = Hooks::of(widget);
+    hooks->focusShow = std::move(show);
+    hooks->focusHide = std::move(hide);
+}
+
 void setPopupMenu(QWidget *widget, QMenu *menu)
 {
+    Hooks::of(widget)->popup = menu;
+    if (widget->focusPolicy() == Qt::NoFocus)
+        widget->setFocusPolicy(Qt::TabFocus);
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(widget, &QWidget::customContextMenuRequested, menu, [widget, menu](QPoint pos) {
         menu->popup(widget->mapToGlobal(pos));

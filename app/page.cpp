@@ -2,6 +2,8 @@
 
 #include "focusframe.h"
 #include "handlers.h"
+#include "keyboard.h"
+#include "look.h"
 #include "navigation.h"
 #include "textresource.h"
 
@@ -9,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -142,6 +145,8 @@ bool Page::event(QEvent *e)
         if (!e->spontaneous()) {
             if (!m_placed) {
                 takeSharedLook();
+                orderTabStops(m_client);
+                listsOpenBelow(m_client);
                 adjustSize();
                 centre();
                 m_placed = true;
@@ -184,6 +189,17 @@ bool Page::eventFilter(QObject *watched, QEvent *e)
         }
     }
     return QMainWindow::eventFilter(watched, e);
+}
+
+void Page::keyPressEvent(QKeyEvent *e)
+{
+    // Keys no control took: Ctrl+Tab and Ctrl+Shift+Tab turn the page's notebook.
+    if ((e->modifiers() & Qt::ControlModifier) && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
+        const bool forward = e->key() == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier);
+        if (turnNotebook(m_client, forward))
+            return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 void Page::closeConfirmed()

@@ -1,6 +1,8 @@
 // The final page: the eight set-up steps with their pictures, the guide, and the ways on.
 #include "testsupport.h"
 
+#include <QPushButton>
+
 #include "app/dealer.h"
 #include "app/mainmenu.h"
 #include "app/picturebox.h"
@@ -55,6 +57,30 @@ private Q_SLOTS:
             }
             QCOMPARE(shown, expected);
         }
+    }
+
+    // Ctrl+Tab turns the notebook from a control that does not take the key, round from
+    // the last step to the first; with the focus on a nested notebook's tab row it turns that one.
+    void ctrlTabTurnsTheSteps()
+    {
+        goTo(PageId::Tendpr);
+        auto *notebook = control<QTabWidget>(PageId::Tendpr, "TabbedNotebook1");
+        notebook->setCurrentIndex(0);
+        auto *probe = new QPushButton(QStringLiteral("Probe"), notebook->window()->findChild<QWidget *>(QStringLiteral("client")));
+        probe->show();
+        probe->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(probe, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(notebook->currentIndex(), 1);
+        QTest::keyClick(probe, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(probe, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(notebook->currentIndex(), 7);
+        auto *shapes = notebook->currentWidget()->findChild<QTabWidget *>();
+        shapes->tabBar()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(shapes->tabBar(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(shapes->currentIndex(), 1);
+        QCOMPARE(notebook->currentIndex(), 7);
+        notebook->setCurrentIndex(0);
+        delete probe;
     }
 
     void headingAndGuide()

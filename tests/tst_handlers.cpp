@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
@@ -192,6 +193,75 @@ private Q_SLOTS:
         QTest::keyClicks(price, typed);
         QCOMPARE(price->text(), shown);
         QCOMPARE(user->errors.size(), errors);
+    }
+
+    // A picture or label reached by Tab: Enter and Space click it, Escape does what its
+    // double click does, the Menu key and Shift+F10 open its popup menu; other keys and
+    // modifiers leave it alone.
+    void keysDoWhatTheMouseDoes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("fires");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << "click";
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "click";
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << "click";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << "double";
+        QTest::newRow("Menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier) << "menu";
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "menu";
+        QTest::newRow("F10 alone") << int(Qt::Key_F10) << int(Qt::NoModifier) << "";
+        QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << "";
+    }
+    void keysDoWhatTheMouseDoes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, fires);
+        auto *picture = new QLabel(QStringLiteral("Bild"), form);
+        picture->setGeometry(100, 40, 60, 40);
+        picture->show();
+        onClick(picture, [this] { fired << "click"; });
+        onDoubleClick(picture, [this] { fired << "double"; });
+        clickableByKeyboard(picture);
+        auto *menu = new QMenu(form);
+        menu->addAction(QStringLiteral("Eintrag"));
+        setPopupMenu(picture, menu);
+        picture->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(picture, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (menu->isVisible()) {
+            fired << "menu";
+            QCOMPARE(menu->activeAction(), menu->actions().first());  // Enter takes it
+            menu->close();
+        }
+        QCOMPARE(fired.join(u','), fires);
+    }
+
+    // What the mouse shows over a control shows while the keyboard's focus is on it; a
+    // click that gives the focus adds nothing to what the mouse shows.
+    void hoverTextsFollowTheKeyboardFocus()
+    {
+        auto *hint = new QLabel(QStringLiteral("Hinweis"), form);
+        hint->hide();
+        showWhileFocused(stones, [hint] { hint->show(); }, [hint] { hint->hide(); });
+        onMouseEnter(edit, [this] { fired << "enter"; });
+        onMouseLeave(edit, [this] { fired << "leave"; });
+
+        // Tab treats the radio group as one stop.
+        small->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(small, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), stones);
+        QVERIFY(!hint->isHidden());
+        QTest::keyClick(stones, Qt::Key_Tab);
+        QVERIFY(hint->isHidden());
+        QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(!hint->isHidden());
+        QCOMPARE(fired, (QStringList{"enter", "leave"}));
+
+        edit->setFocus(Qt::MouseFocusReason);
+        QVERIFY(hint->isHidden());
+        clickOn(stones);
+        QCOMPARE(QApplication::focusWidget(), stones);
+        QVERIFY(hint->isHidden());
     }
 
     void labelClickThenDoubleClick()

@@ -200,7 +200,7 @@ private Q_SLOTS:
             visited << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(visited, (QStringList{"Label1", "Label6", "Label7", "Label2", "Label3", "Image1", "Label4", "Label1"}));
+        QCOMPARE(visited, (QStringList{"Label1", "Label6", "Label7", "Label2", "Label4", "Image1", "Label3", "Label1"}));
         for (const char *name : {"Label1", "Label3", "Label4"})
             QVERIFY2(welcome(name)->styleSheet().contains(u"QLabel:focus"), name);
         // A click leaves the focus where it was: the mouse behaviour is unchanged.
@@ -240,7 +240,22 @@ private Q_SLOTS:
         welcome("Label3")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(welcome("Label3"), Qt::Key_Return);
         QVERIFY(welcome("m")->isVisible());
-        welcome<QWidget>("m")->hide();
+        QTest::keyClick(welcome("Label3"), Qt::Key_Escape);  // as its double click
+        QVERIFY(welcome("m")->isHidden());
+        // What the mouse shows over the banner and a shape shows while they have the focus.
+        welcome<QWidget>("kontakt")->hide();
+        QTest::keyClick(welcome("Label3"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(welcome("kontakt")->isVisible());
+        QCOMPARE(welcome<QLineEdit>("Edit1")->text(), QStringLiteral("Hier geht´s zur Homepage"));
+        QTest::keyClick(welcome("Image1"), Qt::Key_Tab);
+        QVERIFY(welcome("kontakt")->isHidden());
+        QCOMPARE(welcome<QLineEdit>("Edit1")->text(), QStringLiteral("Willkommen zur Nixaro"));
+        QTest::keyClick(welcome("Label3"), Qt::Key_Tab);
+        QVERIFY(welcome("doof4")->isVisible());
+        QTest::keyClick(welcome("Label1"), Qt::Key_Tab);
+        QVERIFY(welcome("doof4")->isHidden());
+        QVERIFY(welcome("doof")->isVisible());
+        welcome("Label3")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(welcome("Image1"), Qt::Key_Space);
         QCOMPARE(user.urls, QList<QUrl>{dealer::websiteUrl});
         QTest::keyClick(welcome("Label4"), Qt::Key_Return);

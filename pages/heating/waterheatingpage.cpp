@@ -101,6 +101,8 @@ Tsolar::Tsolar()
     onDoubleClick(ui.Image4, [this] { Image3DblClick(); });
     onClick(ui.Image5, [this] { Image5Click(); });
     onDoubleClick(ui.Image5, [this] { Image5DblClick(); });
+    for (QWidget *picture : {ui.Image1, ui.Image2, ui.Image3, ui.Image4, ui.Image5})
+        clickableByKeyboard(picture);
 }
 
 // The total of the filter page, read each time the page opens; raising the open page

@@ -20,6 +20,7 @@ Tat::Tat()
     });
     for (QRadioButton *size : {ui.b360x625, ui.b460x725, ui.b500x855})
         onMouseMove(size, [this](QPoint) { showHandrailNote(true); });
+    handrailNoteWhileFocused();
 }
 
 // Ticked by the recompute when the 1 mm liner is chosen; nothing clears it again, so the

@@ -19,6 +19,8 @@ Tol::Tol() : PoolPage(QStringLiteral("Schwimmbeckenauswahl  - Ovalformbecken"), 
         });
     // Label2 is this page's hint to the construction's popup menu.
     onMouseMove(ui.conzero, [this](QPoint) { ui.Label2->show(); });
+    showWhileFocused(ui.conzero, [this] { ui.Label2->show(); }, [this] { ui.Label2->hide(); });
+    handrailNoteWhileFocused();
 }
 
 void Tol::FormMouseMove(QPoint)

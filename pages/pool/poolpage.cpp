@@ -105,12 +105,14 @@ void PoolPage::wire()
             sample->raise();
         });
         onDoubleClick(sample, [sample] { sample->resize(sampleSize); });
+        clickableByKeyboard(sample);
     }
 
     if (Panel6) {
         m_pictureHome = Panel6->geometry();
         onClick(Image2, [this] { Image2Click(); });
         onDoubleClick(Image2, [this] { Image2DblClick(); });
+        clickableByKeyboard(Image2);
         addPopupMenu(this, "PopupMenu1",
                      {{"MehrinfoszumAufbau1", "Mehr info's zum Aufbau", [this] { MehrinfoszumAufbau1Click(); }}},
                      {Image2});
@@ -264,6 +266,13 @@ void PoolPage::showHandrailNote(bool visible)
 {
     handlauf_txt->setVisible(visible);
     handlauf_bmp->setVisible(visible);
+}
+
+// The note the mouse shows over the size buttons shows while one of them has the focus.
+void PoolPage::handrailNoteWhileFocused()
+{
+    for (QRadioButton *size : sizeButtons)
+        showWhileFocused(size, [this] { showHandrailNote(true); }, [this] { showHandrailNote(false); });
 }
 
 void PoolPage::samplesHome()

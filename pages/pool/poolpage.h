@@ -54,6 +54,7 @@ protected:
 
     void showHandrailNote(bool visible);
     // The edge-stone samples back to their place and size on the form.
+    void handrailNoteWhileFocused();
     void samplesHome();
 
     const pool::Shape &shape;

@@ -19,6 +19,8 @@ Trd::Trd() : PoolPage(QStringLiteral("Schwimmbeckenauswahl  - Rundbecken"), {784
     });
     for (QRadioButton *size : {ui.b416, ui.b500, ui.b600, ui.b700, ui.b800})
         onMouseMove(size, [this](QPoint) { showHandrailNote(true); });
+    showWhileFocused(ui.conzero, [this] { ui.conzerocontext->show(); }, [this] { ui.conzerocontext->hide(); });
+    handrailNoteWhileFocused();
 }
 
 void Trd::FormMouseMove(QPoint)

@@ -81,8 +81,11 @@ Tsave::Tsave() : Page(QStringLiteral("Optionen"), {792, 514})
     onClick(ui.Button6, [this] { Button6Click(); });
     onClick(ui.Button7, [this] { Button7Click(); });
     onClick(ui.Image1, [this] { Image1Click(); });
-    for (QWidget *button : {ui.Button3, ui.Button4, ui.Button5})
+    clickableByKeyboard(ui.Image1);
+    for (QWidget *button : {ui.Button3, ui.Button4, ui.Button5}) {
         onMouseMove(button, [this](QPoint) { showHelp(); });
+        showWhileFocused(button, [this] { showHelp(); }, [this] { ui.Memo1->hide(); });
+    }
 }
 
 Tsave::~Tsave() = default;

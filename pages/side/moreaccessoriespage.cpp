@@ -31,6 +31,7 @@ Tmzs::Tmzs() : Page(QStringLiteral("Mehr Zubehör"), {790, 534})
     for (int i = 0; i < m_pictures.size(); ++i) {
         onClick(m_pictures[i], [this, i] { pictureClick(i); });
         onDoubleClick(m_pictures[i], [this, i] { pictureDblClick(i); });
+        clickableByKeyboard(m_pictures[i]);
     }
     onDoubleClick(ui.sbb, [this] { pictureDblClick(hangInLight); });
     onDoubleClick(ui.sbb2, [this] { pictureDblClick(hangInLight); });

@@ -43,6 +43,7 @@ Tmss::Tmss() : Page(QStringLiteral("Mehr Schwimmbad"), {1366, 712})
     for (int i = 0; i < m_pictures.size(); ++i) {
         onClick(m_pictures[i], [this, i] { pictureClick(i); });
         onDoubleClick(m_pictures[i], [this, i] { pictureDblClick(i); });
+        clickableByKeyboard(m_pictures[i]);
     }
     // "&Quit" closes the page.
     onClick(ui.Button1, [this] { close(); });

@@ -46,13 +46,14 @@ Tbg::Tbg() : Page(QStringLiteral("Nixaro"), {784, 531}, Frame::None)
     onMouseMove(ui.Image1, [this](QPoint) { Image1MouseMove(); });
     onMouseMove(ui.Image2, [this](QPoint) { Image2MouseMove(); });
     onClick(ui.Image1, [this] { openWebSite(); });
+    showWhileFocused(ui.Image1, [this] { Image1MouseMove(); }, [this] { Image2MouseMove(); });
     onClick(ui.Edit1, [this] { openWebSite(); });
 
     onClick(ui.Label4, [] { showPage(PageId::Tartikel); });
     onClick(ui.Panel1, [] { showOpenPoolPage(); });
 
     // The walk can start from the keyboard: Tab visits the shapes, "INFO" and the two
-    // links (the order is the form's), Enter or Space does what a click does.
+    // links, Enter or Space does what a click does, Escape on "INFO" what its double click does.
     for (QWidget *w : {static_cast<QWidget *>(ui.Label1), static_cast<QWidget *>(ui.Label6),
                        static_cast<QWidget *>(ui.Label7), static_cast<QWidget *>(ui.Label2),
                        static_cast<QWidget *>(ui.Label3), static_cast<QWidget *>(ui.Image1),
