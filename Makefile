@@ -55,7 +55,7 @@ stress: deps
 fuzz:
 	./scripts/install-deps.sh fuzz
 	mkdir -p build-fuzz
-	clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -DNIXARO_LIBFUZZER -I. \
+	clang++ -std=c++20 -g -O1 -fPIC -Wall -Wextra -fsanitize=fuzzer,address,undefined -DNIXARO_LIBFUZZER -I. \
 	  $$(pkg-config --cflags Qt6Core) tests/fuzz_quotefile.cpp pages/quote/quotefile.cpp \
 	  app/codepage.cpp app/savefile.cpp $$(pkg-config --libs Qt6Core) -o build-fuzz/fuzz_quotefile
 	./build-fuzz/fuzz_quotefile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
