@@ -16,6 +16,7 @@ packages=(
   poppler-utils                               # pdftotext: the printed quote is read back in tests
   desktop-file-utils appstream                # the menu entry and AppStream data are validated
   python3-pil                                 # the picture script and its tests
+  debhelper lintian                           # `make package` and its check
 )
 locales=(de_DE.UTF-8 fr_FR.UTF-8)
 # `install-deps.sh fuzz`: also clang with libFuzzer for `make fuzz`.
