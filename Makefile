@@ -1,5 +1,7 @@
 # Nixaro: `make run` builds and starts the program, `make test` runs the whole suite headless.
-BUILD ?= build
+# `make test BUILD_TYPE=Debug` builds and tests unoptimised, in build-debug/ beside build/.
+BUILD_TYPE ?= RelWithDebInfo
+BUILD ?= $(if $(filter RelWithDebInfo,$(BUILD_TYPE)),build,build-$(shell echo $(BUILD_TYPE) | tr A-Z a-z))
 JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 
@@ -19,7 +21,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
@@ -42,9 +44,14 @@ screenshots: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package under $(BUILD)/.
+# The Debian package under $(BUILD)/, made from this build by debian/rules, and
+# lintian's verdict on it: any error or warning fails.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	NIXARO_BUILD=$(BUILD) dpkg-buildpackage -b --no-sign -j$(JOBS) \
+	  --buildinfo-option=-u$(BUILD) --buildinfo-file=$(BUILD)/nixaro.buildinfo \
+	  --changes-option=-u$(BUILD) --changes-file=$(BUILD)/nixaro.changes
+	lintian --fail-on error,warning --display-info \
+	  $(BUILD)/nixaro_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
 # The monkey and the quote-file fuzz loop under AddressSanitizer and UBSan.
 stress: deps
@@ -56,7 +63,7 @@ stress: deps
 fuzz:
 	./scripts/install-deps.sh fuzz
 	mkdir -p build-fuzz
-	clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -DNIXARO_LIBFUZZER -I. \
+	clang++ -std=c++20 -g -O1 -fPIC -Wall -Wextra -fsanitize=fuzzer,address,undefined -DNIXARO_LIBFUZZER -I. \
 	  $$(pkg-config --cflags Qt6Core) tests/fuzz_quotefile.cpp pages/quote/quotefile.cpp \
 	  app/codepage.cpp app/savefile.cpp $$(pkg-config --libs Qt6Core) -o build-fuzz/fuzz_quotefile
 	./build-fuzz/fuzz_quotefile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1

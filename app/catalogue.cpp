@@ -23,6 +23,15 @@ void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen)
         picture->show();
 }
 
+QStringList linesOf(std::span<const QStringView> lines)
+{
+    QStringList texts;
+    texts.reserve(qsizetype(lines.size()));
+    for (QStringView line : lines)
+        texts << line.toString();
+    return texts;
+}
+
 void scrollToTop(QPlainTextEdit *memo)
 {
     memo->moveCursor(QTextCursor::Start);

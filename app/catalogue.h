@@ -31,6 +31,9 @@ const Row *lookUp(std::span<const Row> rows, QStringView text)
 void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen = {});
 void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen);
 
+// A table's lines as texts, for memos, list boxes and the quote.
+QStringList linesOf(std::span<const QStringView> lines);
+
 // A description memo: its lines replaced, scrolled back to its first line.
 void setLines(QPlainTextEdit *memo, const QStringList &lines);
 // Lines added below what the memo holds (each line a line of its own, as a memo's

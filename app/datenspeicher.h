@@ -2,7 +2,7 @@
 
 #include "app/page.h"
 
-// The window that goes with the quote store; created at start-up, never shown.
+// The window that goes with the quote store; never shown (the store is app::daten).
 class Tdatenspeicher : public app::Page
 {
     Q_OBJECT

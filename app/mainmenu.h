@@ -52,8 +52,8 @@ QAction *goToEntry(Page *page, GoTo target);
 QAction *addExitEntry(QMenu *menu);
 
 // The main menu shared by the wizard pages: "&Datei" with "&Beenden" ("Beenden1"),
-// "&Gehe zu" and the hidden
-// "Schriftgröße anpassen" whose "+" (F2) and " -" (F1) stay reachable by their keys.
+// "&Gehe zu" and the hidden "Schriftgröße anpassen", whose "+" (F2) and " -" (F1) stay
+// reachable by their keys.
 void installMainMenu(Page *page, const MainMenuOptions &options);
 
 // Rebinds a menu entry to another handler (the page's own variant of an entry).

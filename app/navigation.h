@@ -7,7 +7,7 @@ namespace app {
 
 class Page;
 
-// The pages, in the order they are created at start-up; the first is the main window.
+// The pages in their fixed order; the first is the main window.
 enum class PageId {
     Tbg,             // welcome page
     Trd,             // round pool page

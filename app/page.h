@@ -4,8 +4,9 @@
 
 namespace app {
 
-// One page of the program: a top-level window created once at start-up and shown
-// and hidden by navigation; it keeps its controls' contents while hidden.
+// One page of the program: a top-level window, made once and kept for the whole run
+// (when it is made: navigation.h), shown and hidden by navigation; it keeps its
+// controls' contents while hidden.
 //
 // The page's form lives on client(); its handlers named after the events:
 // FormShow runs when the page becomes visible (not when a visible page is raised),

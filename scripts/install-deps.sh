@@ -17,6 +17,7 @@ packages=(
   desktop-file-utils appstream                # the menu entry and AppStream data are validated
   python3-pil                                 # the picture script and its tests
   at-spi2-core python3-pyatspi dbus           # the screen reader's view of the pages in a test
+  debhelper lintian                           # `make package` and its check
 )
 locales=(de_DE.UTF-8 fr_FR.UTF-8)
 # `install-deps.sh fuzz`: also clang with libFuzzer for `make fuzz`.

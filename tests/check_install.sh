@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks the tree a desktop expects:
-# the program, a valid menu entry, valid AppStream data and the icon in every size.
+# the program, a valid menu entry, valid AppStream data with this release, the icon in
+# every size and the manual page.
 set -euo pipefail
-build="$1"
+build="$1" version="$2" date="$3"
 id=de.marvasten_pooltechnik.Nixaro
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
@@ -17,13 +18,16 @@ for size in 16 22 24 32 48 64 128 256; do
   expect share/icons/hicolor/${size}x${size}/apps/$id.png
 done
 expect share/icons/hicolor/scalable/apps/$id.svg
+expect share/man/man1/nixaro.1
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --no-color "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null
+grep -q "<release version=\"$version\" date=\"$date\"/>" "$root/usr/share/metainfo/$id.metainfo.xml" \
+  || { echo "metainfo: no release $version of $date"; exit 1; }
 grep -q '^Icon='"$id"'$' "$root/usr/share/applications/$id.desktop"
 
 # Nothing but the program's own files.
 unexpected=$(cd "$root/usr" && find . -type f | grep -v -e '^./bin/nixaro$' -e '^./share/applications/' \
-  -e '^./share/metainfo/' -e '^./share/icons/hicolor/' || true)
+  -e '^./share/metainfo/' -e '^./share/icons/hicolor/' -e '^./share/man/man1/nixaro.1$' || true)
 [ -z "$unexpected" ] || { echo "unexpected files:"; echo "$unexpected"; exit 1; }
 echo "install tree complete"

@@ -3,6 +3,7 @@
 // "&Weiter -->" hand on.
 #include "testsupport.h"
 
+#include "app/catalogue.h"
 #include "app/daten.h"
 #include "pages/equipment/floorcleaningtables.h"
 
@@ -127,7 +128,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, summary);
         const Drain &drain = which ? bronzeDrain : plasticDrain;
-        QCOMPARE(toList(drain.lines), description);
+        QCOMPARE(linesOf(drain.lines), description);
         QCOMPARE(drain.price.toString(), price);
         QCOMPARE(drain.stored.toString(), stored);
         QCOMPARE(addedLine(drain.summaryName, drain.price.toString()), summary);
@@ -139,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(addedLine(luxusSet.summaryName, "99,95"), QString("Bodenreiniger-Set \"Luxus\" 99,95 € +"));
         QCOMPARE(luxusSet.stored.toString(), QString("Bodenreingerset \"Luxus\""));
         QCOMPARE(luxusSet.price.toString(), QString("99,95"));
-        QCOMPARE(toList(luxusSet.lines), (QStringList{"3teilig, bestehend aus Bodenabsaugbürste mit Seitenbürsten,",
+        QCOMPARE(linesOf(luxusSet.lines), (QStringList{"3teilig, bestehend aus Bodenabsaugbürste mit Seitenbürsten,",
                                                       "Alu-Teleskopstange 1,80 m bis 4,80 m Länge.",
                                                       "Flexschlauch 7,50 m lang; Ø 38 mm."}));
         QCOMPARE(previousTotalLine("3000,00"), QString("Bisheriger Schwimmbeckenpreis: 3000,00 €"));
@@ -194,8 +195,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("picture");
         QTest::addColumn<QString>("timers");
-        QTest::newRow("plastic") << "kab" << toList(plasticDrain.lines) << "62,00" << "Bodenablauf mit Rost" << 0 << "";
-        QTest::newRow("bronze") << "brab" << toList(bronzeDrain.lines) << "235,00" << "Bodenablauf aus Rotguss" << 1 << "1";
+        QTest::newRow("plastic") << "kab" << linesOf(plasticDrain.lines) << "62,00" << "Bodenablauf mit Rost" << 0 << "";
+        QTest::newRow("bronze") << "brab" << linesOf(bronzeDrain.lines) << "235,00" << "Bodenablauf aus Rotguss" << 1 << "1";
     }
     void drainTypes()
     {
@@ -226,7 +227,7 @@ private Q_SLOTS:
         press("kab");
         QCOMPARE(runningTimers(), QString());
         QCOMPARE(drainPictures()->currentIndex(), 0);
-        QCOMPARE(lines("boden").first(), toList(plasticDrain.lines).first());
+        QCOMPARE(lines("boden").first(), linesOf(plasticDrain.lines).first());
         QCOMPARE(text("prbd"), QString("62,00"));
     }
 
@@ -379,7 +380,7 @@ private Q_SLOTS:
         QCOMPARE(lines("zus").at(1), QString("Kein Bodenreiniger Set!"));
         QCOMPARE(text("sex"), QString("Kein Bodenreinigungsset ausgewählt"));
         press("bslxs");
-        QCOMPARE(lines("brs"), toList(luxusSet.lines));
+        QCOMPARE(lines("brs"), linesOf(luxusSet.lines));
         QCOMPARE(text("prex"), QString("99,95"));
         QCOMPARE(control<QTabWidget>(floorPage, "saug")->currentIndex(), 0);
     }

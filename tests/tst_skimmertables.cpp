@@ -2,21 +2,11 @@
 // pools, the nozzle rows and the lines handed on to the quote.
 #include "testsupport.h"
 
+#include "app/catalogue.h"
 #include "pages/equipment/skimmertables.h"
 
 using namespace skimmer;
-
-namespace {
-
-QStringList linesOf(std::span<const QStringView> lines)
-{
-    QStringList texts;
-    for (QStringView line : lines)
-        texts << line.toString();
-    return texts;
-}
-
-} // namespace
+using app::linesOf;
 
 class SkimmerTablesTest : public QObject
 {

@@ -1,5 +1,7 @@
 #include "cleanertables.h"
 
+#include "app/catalogue.h"
+
 namespace cleaners {
 
 namespace {
@@ -127,10 +129,7 @@ QStringList names()
 
 QStringList description(const Cleaner &cleaner)
 {
-    QStringList lines;
-    for (QStringView line : cleaner.description)
-        lines << line.toString();
-    return lines;
+    return app::linesOf(cleaner.description);
 }
 
 } // namespace cleaners

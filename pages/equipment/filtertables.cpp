@@ -1,5 +1,7 @@
 #include "filtertables.h"
 
+#include "app/catalogue.h"
+
 #include <algorithm>
 
 namespace filter {
@@ -284,14 +286,6 @@ constexpr Electrolysis units[] = {
     {u"Salzwasserelektrolyse Oxilife mit WiFi Modul", u"2148,00", oxilife, true},
 };
 
-QStringList toStrings(std::span<const QStringView> lines)
-{
-    QStringList strings;
-    for (QStringView line : lines)
-        strings << line.toString();
-    return strings;
-}
-
 } // namespace
 
 const std::span<const Filter> catalogue = rows;
@@ -300,7 +294,7 @@ const std::span<const Electrolysis> electrolysisUnits = units;
 
 QStringList Filter::description() const
 {
-    QStringList text = toStrings(lines);
+    QStringList text = app::linesOf(lines);
     if (blankLine)
         text << QString();
     return text;
@@ -327,9 +321,9 @@ QStringList namesFrom(int firstRow)
 
 QStringList Electrolysis::text() const
 {
-    QStringList text = toStrings(lines);
+    QStringList text = app::linesOf(lines);
     if (wifi)
-        text << QString() << toStrings(wifiModule);
+        text << QString() << app::linesOf(wifiModule);
     text << closingLine.toString();
     return text;
 }

@@ -123,7 +123,7 @@ void Tbrs::kabClick()
 {
     if (!ui.bdab->isChecked())
         return;
-    setLines(ui.boden, toList(plasticDrain.lines));
+    setLines(ui.boden, linesOf(plasticDrain.lines));
     ui.boden->show();
     setText(ui.prbd, plasticDrain.price.toString());
     ui.bad->setText(plasticDrain.stored.toString());
@@ -138,7 +138,7 @@ void Tbrs::brabClick()
 {
     if (!ui.bdab->isChecked())
         return;
-    setLines(ui.boden, toList(bronzeDrain.lines));
+    setLines(ui.boden, linesOf(bronzeDrain.lines));
     ui.boden->show();
     setText(ui.prbd, bronzeDrain.price.toString());
     ui.bad->setText(bronzeDrain.stored.toString());
@@ -176,7 +176,7 @@ void Tbrs::Timer3Timer()
 void Tbrs::bslxsClick()
 {
     if (ui.bslxs->isChecked()) {
-        setLines(ui.brs, toList(luxusSet.lines));
+        setLines(ui.brs, linesOf(luxusSet.lines));
         setText(ui.prex, luxusSet.price.toString());
         ui.saug->setCurrentIndex(0);
         ui.saug->show();

@@ -78,8 +78,6 @@ inline constexpr QStringView noSetStoredAtFirst = u"Kein Bodenreinigungsset ausg
 inline constexpr QStringView noSetStored = u"Kein Bodenreinigungsset ausgewählt";
 inline constexpr QStringView noSetSummary = u"Kein Bodenreiniger Set!";
 
-QStringList toList(const Lines &lines);
-
 // Summary lines: an article with its price, added to the total ("... 235,00 € +"), and
 // the total of the steps before ("Bisheriger Schwimmbeckenpreis: 3000,00 €").
 QString addedLine(QStringView name, const QString &price);

@@ -22,14 +22,6 @@ QList<QWidget *> picturesOf(const app::Page *page, std::span<const char *const> 
     return pictures;
 }
 
-QStringList linesOf(std::span<const QStringView> lines)
-{
-    QStringList texts;
-    for (QStringView line : lines)
-        texts << line.toString();
-    return texts;
-}
-
 } // namespace
 
 TLight::TLight() : Page(QStringLiteral("Unterwasserscheinwerfer"), {790, 516})

@@ -21,14 +21,6 @@ using namespace skimmer;
 
 namespace {
 
-QStringList linesOf(std::span<const QStringView> lines)
-{
-    QStringList texts;
-    for (QStringView line : lines)
-        texts << line.toString();
-    return texts;
-}
-
 } // namespace
 
 TSkimmer::TSkimmer() : Page(QStringLiteral("Skimmer"), {790, 514})

@@ -283,8 +283,7 @@ QStringList textLines(const SubTopic &subTopic)
 {
     QStringList lines;
     for (const Lines &piece : subTopic.text)
-        for (QStringView line : piece)
-            lines << line.toString();
+        lines << app::linesOf(piece);
     return lines;
 }
 

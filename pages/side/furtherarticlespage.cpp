@@ -97,9 +97,7 @@ void Tartikel::themenMouseMove()
 {
     if (const articles::Topic *topic = articles::findTopic(ui.Auswahl->currentText())) {
         click(m_delete);
-        QStringList rows;
-        for (QStringView row : topic->subTopics)
-            rows << row.toString();
+        const QStringList rows = linesOf(topic->subTopics);
         setChoices(ui.Auswahl, rows);
         if (rows.size() == 1)
             ui.Auswahl->setCurrentIndex(0);
