@@ -9,18 +9,22 @@
 
 namespace app {
 
-void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen)
+void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen, QStringView article)
 {
-    showPictures(group, QList<QWidget *>(chosen));
+    showPictures(group, QList<QWidget *>(chosen), article);
 }
 
-void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen)
+void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen, QStringView article)
 {
     for (QWidget *picture : group)
         if (!chosen.contains(picture))
             picture->hide();
-    for (QWidget *picture : chosen)
+    for (QWidget *picture : chosen) {
+        // Named each time: a picture may serve several articles of the list.
+        if (!article.isEmpty())
+            picture->setAccessibleDescription(QStringLiteral("Bild: ") + article.toString());
         picture->show();
+    }
 }
 
 QStringList linesOf(std::span<const QStringView> lines)

@@ -27,9 +27,11 @@ const Row *lookUp(std::span<const Row> rows, QStringView text)
     return nullptr;
 }
 
-// Hides every picture of the group, then shows the chosen ones.
-void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen = {});
-void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen);
+// Hides every picture of the group, then shows the chosen ones. Given the article's
+// name, a screen reader describes the chosen pictures as pictures of that article.
+void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen = {},
+                  QStringView article = {});
+void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen, QStringView article = {});
 
 // A table's lines as texts, for memos, list boxes and the quote.
 QStringList linesOf(std::span<const QStringView> lines);

@@ -1,8 +1,11 @@
 // What a screen reader says: the radio groups, lists and choice boxes a user sees on the
 // pages carry a name, and so does every control and field, in words a person reads on
-// the page. And what the eye sees: every check box shows whether it is ticked, and the
-// control with the keyboard focus stands out by a frame.
+// the page; a picture of an article says which article it shows. And what the eye
+// sees: every check box shows whether it is ticked, and the control with the keyboard
+// focus stands out by a frame.
 #include "testsupport.h"
+
+#include "app/picturebox.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -113,6 +116,17 @@ QList<ReadOut> readOut(QWidget *page)
     return found;
 }
 
+// The pictures in sight that do not tell a screen reader what they show; backgrounds
+// and ornaments are declared decorative and say nothing.
+QStringList undescribedPictures(QWidget *form)
+{
+    QStringList found;
+    for (PictureBox *picture : form->findChildren<PictureBox *>())
+        if (picture->isVisible() && !picture->property("decorative").toBool() && picture->accessibleDescription().isEmpty())
+            found << picture->objectName();
+    return found;
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -161,7 +175,67 @@ private Q_SLOTS:
             if (r.role == QAccessible::EditableText && r.name.contains(amount) && !r.description.contains(u"Euro"))
                 unnamed << objectName + QStringLiteral(" (no Euro)");
         }
+        for (const QString &picture : undescribedPictures(page(PageId(id))->client()))
+            unnamed << picture + QStringLiteral(" (picture)");
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    // Pages that show an article's pictures once it is chosen from a list: every row of
+    // the lists, after each control that refills them (a button, or each row of a list
+    // of topics).
+    void chosenArticlesPicturesAreDescribed_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("refills");
+        QTest::addColumn<QStringList>("lists");
+        QTest::newRow("TFip") << int(PageId::TFip) << QStringList() << QStringList{"Filterauswahl", "elektro"};
+        QTest::newRow("TLeitern") << int(PageId::TLeitern) << QStringList{"eing", "heing", "neing"}
+                                  << QStringList{"Leiterauswahl"};
+        QTest::newRow("TLight") << int(PageId::TLight) << QStringList() << QStringList{"licht_auswahl"};
+        QTest::newRow("Tureiniger") << int(PageId::Tureiniger) << QStringList() << QStringList{"urein_auswahl"};
+        QTest::newRow("Tartikel") << int(PageId::Tartikel) << QStringList{"themen"} << QStringList{"Auswahl"};
+    }
+    void chosenArticlesPicturesAreDescribed()
+    {
+        QFETCH(int, id);
+        QFETCH(QStringList, refills);
+        QFETCH(QStringList, lists);
+        goTo(PageId(id));
+        QWidget *form = page(PageId(id))->client();
+        QStringList undescribed;
+        int shown = 0;
+        const auto chooseEachRow = [&] {
+            for (const QString &name : lists) {
+                auto *list = form->findChild<QComboBox *>(name);
+                QVERIFY2(list, qPrintable(name));
+                list->setFocus(Qt::TabFocusReason);  // the filter list is filled as it takes the focus
+                for (int row = 0; row < list->count(); ++row) {
+                    list->setCurrentIndex(row);
+                    Q_EMIT list->activated(row);
+                    for (PictureBox *picture : form->findChildren<PictureBox *>())
+                        shown += picture->isVisible();
+                    for (const QString &picture : undescribedPictures(form))
+                        undescribed << list->itemText(row) + QStringLiteral(": ") + picture;
+                }
+            }
+        };
+        if (refills.isEmpty())
+            chooseEachRow();
+        for (const QString &name : refills) {
+            if (auto *topics = form->findChild<QListWidget *>(name)) {
+                for (int row = 0; row < topics->count(); ++row) {
+                    QTest::mouseClick(topics->viewport(), Qt::LeftButton, {}, topics->visualItemRect(topics->item(row)).center());
+                    moveMouseOver(topics->viewport());
+                    chooseEachRow();
+                }
+            } else {
+                press(form->findChild<QWidget *>(name));
+                chooseEachRow();
+            }
+        }
+        QVERIFY(shown > 0);
+        undescribed.removeDuplicates();
+        QVERIFY2(undescribed.isEmpty(), qPrintable(undescribed.join(u", ")));
     }
 
     // Every control the keyboard reaches, focused in turn, shows a frame.

@@ -165,7 +165,7 @@ void TFip::FilterauswahlChange()
         return;
     setLines(ui.Memo1, chosen->description());
     setText(ui.prpmp, chosen->price.toString());
-    find(chosen->picture)->show();
+    showPictures(m_filterPictures, {find(chosen->picture)}, chosen->name);
     if (chosen == &filter::catalogue[filter::cartridgeRow - 1]) {
         ui.ks->setText(cartridgeWarning);
         ui.ks->show();
@@ -186,7 +186,8 @@ void TFip::elektroChange()
     setLines(ui.elektrotxt, unit->text());
     setText(ui.wasseraufb, unit->price.toString());
     // The remote-control module stands along the top of the unit's picture.
-    showPictures(m_electrolysisPictures, unit->wifi ? QList<QWidget *>{ui.hydro, ui.wifi} : QList<QWidget *>{ui.hydro});
+    showPictures(m_electrolysisPictures, unit->wifi ? QList<QWidget *>{ui.hydro, ui.wifi} : QList<QWidget *>{ui.hydro},
+                 unit->name);
 }
 
 // The page total: the total so far, the filter and the electrolysis unit.

@@ -177,7 +177,7 @@ void TLeitern::showLadderPictures(const ladders::Ladder *ladder)
         for (const char *name : ladder->pictures)
             if (name)
                 chosen << m_pictures.value(QLatin1String(name));
-    showPictures(m_pictures.values(), chosen);
+    showPictures(m_pictures.values(), chosen, ladder ? ladder->name : QStringView());
 }
 
 // The page total: the total so far, the ladder and the hinge.

@@ -63,7 +63,7 @@ void TLight::licht_auswahlChange()
         else
             addLines(ui.Licht_info, linesOf(light->description));
         setText(ui.Licht_preis_einzel, light->price.toString());
-        showPictures(m_pictures, picturesOf(this, light->pictures));
+        showPictures(m_pictures, picturesOf(this, light->pictures), light->name);
     } else {
         setText(ui.Licht_preis_einzel, QStringLiteral("0,00"));
         showPictures(m_pictures);

@@ -39,7 +39,7 @@ void Tureiniger::urein_auswahlChange()
         return;
     setLines(ui.urein_info, cleaners::description(*cleaner));
     if (cleaner->picture)
-        showPictures(m_pictures, {find(cleaner->picture)});
+        showPictures(m_pictures, {find(cleaner->picture)}, cleaner->name);
     else
         showPictures(m_pictures);
     setText(ui.upr, cleaner->price.toString());

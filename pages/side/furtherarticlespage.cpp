@@ -121,8 +121,10 @@ void Tartikel::AuswahlChange()
         ui.Auswahl_info->clear();
         addLines(ui.Auswahl_info, lines);
     }
+    QList<QWidget *> pictures;
     for (const char *name : subTopic->pictures)
-        find(name)->show();
+        pictures << find(name);
+    showPictures(m_pictures, pictures, subTopic->key);
     ui.Auswahl_info->resize(ui.Auswahl_info->width(), subTopic->memoHeight);
     for (const articles::Caption &caption : subTopic->captions)
         m_captions[caption.label]->setText(caption.text.toString());
