@@ -81,6 +81,12 @@ private Q_SLOTS:
         QCOMPARE(notebook->currentIndex(), 7);
         notebook->setCurrentIndex(0);
         delete probe;
+        // From the guide text as well.
+        auto *guide = control<QPlainTextEdit>(PageId::Tendpr, "dt");
+        guide->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(guide, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(notebook->currentIndex(), 1);
+        notebook->setCurrentIndex(0);
     }
 
     void headingAndGuide()
