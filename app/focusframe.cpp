@@ -1,5 +1,6 @@
 #include "focusframe.h"
 
+#include "look.h"
 #include "page.h"
 
 #include <QAbstractScrollArea>
@@ -131,7 +132,8 @@ void FocusFrame::place()
         hide();
         return;
     }
-    m_colour = colourOn(client->palette().color(QPalette::Window));
+    // Inside a field the ring stands on the field's own colour, outside on the page's.
+    m_colour = colourOn(field ? backgroundColour(m_target) : client->palette().color(QPalette::Window));
     setGeometry(outer);
     const QRect all(QPoint(), outer.size());
     setMask(QRegion(all).subtracted(all.adjusted(ring, ring, -ring, -ring)));

@@ -5,6 +5,7 @@
 // focus stands out by a frame.
 #include "testsupport.h"
 
+#include "app/look.h"
 #include "app/picturebox.h"
 
 #include <QAccessible>
@@ -38,8 +39,9 @@ double contrast(QRgb a, QRgb b)
 }
 
 // Whether the focus changed the control by a frame at least two pixels wide on every
-// side, clear against the page's background and the white of the fields: the changes
-// near the control, their bounding box, each of its sides along its middle half.
+// side, clear against the colour it stands on (the page's around a button, a field's own
+// inside it) and the white of the fields: the changes near the control, their bounding
+// box, each of its sides along its middle half.
 QString frameFault(const QImage &before, const QImage &after, QRect near, QRgb background)
 {
     near &= after.rect();
@@ -78,6 +80,15 @@ QString frameFault(const QImage &before, const QImage &after, QRect near, QRgb b
     if (!side(box.topRight(), {0, 1}, {-1, 0}, box.height()))
         thin << QStringLiteral("right");
     return thin.isEmpty() ? QString() : QStringLiteral("faint on the ") + thin.join(u'/');
+}
+
+// The colour a control's focus frame stands on: a field's own, inside it; else the page's.
+QColor standsOn(QWidget *control, QWidget *form)
+{
+    const bool field = qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractScrollArea *>(control)
+        || qobject_cast<QComboBox *>(control);
+    return field && control->styleSheet().contains(u"background") ? app::backgroundColour(control)
+                                                                  : form->palette().color(QPalette::Window);
 }
 
 // What a screen reader is told of the controls a user reaches with the keyboard and of
@@ -262,7 +273,7 @@ private Q_SLOTS:
             // Near the control only: some pages answer the focus elsewhere (a hint shows).
             const QRect near(w->mapTo(form, QPoint(-3, -3)), w->size() + QSize(6, 6));
             const QString fault = QApplication::focusWidget()
-                ? frameFault(before, after, near, form->palette().color(QPalette::Window).rgb())
+                ? frameFault(before, after, near, standsOn(w, form).rgb())
                 : QStringLiteral("takes no focus");
             if (!fault.isEmpty())
                 faint << w->objectName() + u' ' + fault;
