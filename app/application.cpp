@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "keyboard.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -77,6 +79,8 @@ void setUpApplication()
         QCoreApplication::installTranslator(qtTexts);
     else
         delete qtTexts;
+
+    keepDesktopKeys();
 
 }
 

@@ -88,11 +88,14 @@ protected:
             const bool plain = !(key->modifiers() & ~Qt::KeypadModifier);
             if (keyboardClicks && click && plain
                 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space)) {
-                runGuarded(click, m_widget);
+                // A key held down clicks once, as a mouse button held down does.
+                if (!key->isAutoRepeat())
+                    runGuarded(click, m_widget);
                 return true;
             }
             if (keyboardClicks && doubleClick && plain && key->key() == Qt::Key_Escape) {
-                runGuarded(doubleClick, m_widget);
+                if (!key->isAutoRepeat())
+                    runGuarded(doubleClick, m_widget);
                 return true;
             }
             if (popup && ((key->key() == Qt::Key_Menu && plain)
@@ -109,12 +112,9 @@ protected:
                 return true;
             break;
         case QEvent::FocusIn:
-            if (byKeyboard(static_cast<QFocusEvent *>(event)->reason()) && !m_shownByFocus) {
+            if (focusShow && byKeyboard(static_cast<QFocusEvent *>(event)->reason()) && !m_shownByFocus) {
                 m_shownByFocus = true;
-                if (enter)
-                    runGuarded(enter, m_widget);
-                if (focusShow)
-                    runGuarded(focusShow, m_widget);
+                runGuarded(focusShow, m_widget);
             }
             break;
         case QEvent::FocusOut: {
@@ -122,8 +122,6 @@ protected:
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
             if (m_shownByFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
                 m_shownByFocus = false;
-                if (leave)
-                    runGuarded(leave, m_widget);
                 if (focusHide)
                     runGuarded(focusHide, m_widget);
             }
@@ -144,12 +142,12 @@ protected:
     }
 
 private:
-    // Tab and Shift+Tab, the arrow keys within a radio group, an Alt accelerator; a click
-    // gives the mouse's reason, a window or dialog coming back its own.
+    // Tab and Shift+Tab (the arrow keys within a radio group give these too) and an Alt
+    // accelerator. A click gives the mouse's reason, a window or dialog coming back its
+    // own, and Qt moving the focus by itself (a notebook turned) the other reason.
     static bool byKeyboard(Qt::FocusReason reason)
     {
-        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-            || reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason;
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
     }
 
     // Opened from the keyboard the menu stands in the middle of its control, its first
@@ -171,7 +169,7 @@ private:
 
     QWidget *m_widget;
     bool m_pressed = false;
-    bool m_shownByFocus = false;  // the focus's enter or show ran, its leave or hide is due
+    bool m_shownByFocus = false;  // the focus's show ran, its hide is due
 };
 
 // Set while code changes a check state, so that Qt's own signal does not fire the

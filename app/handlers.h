@@ -34,8 +34,6 @@ void onClick(QAbstractButton *button, Handler handler);
 void onClick(QWidget *widget, Handler handler);  // labels, pictures, panels, memos
 void onDoubleClick(QWidget *widget, Handler handler);
 void onMouseMove(QWidget *widget, MouseHandler handler);
-// Enter and leave also run as the keyboard focus arrives at the control and leaves it,
-// so that what the mouse shows over a control the keyboard shows too.
 void onMouseEnter(QWidget *widget, Handler handler);
 void onMouseLeave(QWidget *widget, Handler handler);
 void onMouseDown(QWidget *widget, MouseHandler handler);
@@ -50,9 +48,10 @@ void clickableByKeyboard(QWidget *widget);
 // A key that moves the list's current row does what a click on the new row does, followed
 // by what a pointer's move over the list does (the handlers of the list's viewport).
 void chooseRowsByKeyboard(QAbstractItemView *list);
-// A text that the mouse shows over a control (by moving over it) also shows while the
-// control holds the keyboard focus: show runs as the focus arrives by keyboard, hide as
-// it leaves. A click that focuses the control runs neither: the mouse shows it already.
+// A text that the mouse shows over a control (by moving over it or entering it) also
+// shows while the control holds the keyboard focus: show runs as the focus arrives by
+// Tab, Shift+Tab or a mnemonic, hide as it leaves. A click that focuses the control runs
+// neither (the mouse shows it already), nor does Qt moving the focus by itself.
 void showWhileFocused(QWidget *widget, Handler show, Handler hide);
 // A right click on the widget opens the popup menu; so do the Menu key and Shift+F10
 // while it has the focus, and Tab reaches a widget that would otherwise take no focus.

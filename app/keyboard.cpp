@@ -1,10 +1,10 @@
 #include "keyboard.h"
 
-#include <QAbstractScrollArea>
-#include <QAbstractSpinBox>
+#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -14,103 +14,42 @@ namespace app {
 
 namespace {
 
-// A widget that hands its focus to one of its own parts (a notebook to its tab row) is
-// a stop; one that hands it elsewhere (a list box's edit to the box) is not.
-bool isTabStop(const QWidget *w)
+class DesktopKeys : public QObject
 {
-    return (w->focusPolicy() & Qt::TabFocus) && (!w->focusProxy() || w->isAncestorOf(w->focusProxy()));
-}
-
-// Controls made of parts (a list's viewport, a combo box's edit, a notebook's tab row and
-// pages) are one stop; Qt orders their parts.
-bool isCompound(const QWidget *w)
-{
-    return qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QComboBox *>(w)
-        || qobject_cast<const QTabWidget *>(w)
-        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QLineEdit *>(w);
-}
-
-// Pieces that overlap by no more than this are still read one after the other.
-constexpr int touching = 6;
-
-// Splits pieces into bands along one axis: a band ends where no piece reaches across.
-QList<QList<QWidget *>> bands(QList<QWidget *> pieces, bool across)
-{
-    auto start = [across](const QWidget *w) { return across ? w->x() : w->y(); };
-    auto end = [across](const QWidget *w) { return across ? w->x() + w->width() : w->y() + w->height(); };
-    std::stable_sort(pieces.begin(), pieces.end(),
-                     [&](const QWidget *a, const QWidget *b) { return start(a) < start(b); });
-    QList<QList<QWidget *>> result;
-    int reach = 0;
-    for (QWidget *w : pieces) {
-        if (result.isEmpty() || start(w) > reach - touching) {
-            result.append(QList<QWidget *>());
-            reach = end(w);
-        }
-        result.last() << w;
-        reach = std::max(reach, end(w));
-    }
-    return result;
-}
-
-// The pieces of a container in reading order: rows from top to bottom; a row whose
-// pieces stand in columns (a picture beside a stack of controls) reads column by column,
-// each column again by its rows.
-QList<QWidget *> readingOrder(const QList<QWidget *> &pieces)
-{
-    if (pieces.size() < 2)
-        return pieces;
-    for (bool across : {false, true}) {
-        const QList<QList<QWidget *>> parts = bands(pieces, across);
-        if (parts.size() > 1) {
-            QList<QWidget *> order;
-            for (const QList<QWidget *> &part : parts)
-                order << readingOrder(part);
-            return order;
-        }
-    }
-    // Interlocked pieces: by their top left corners.
-    QList<QWidget *> order = pieces;
-    std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) {
-        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
-    });
-    return order;
-}
-
-bool holdsTabStops(const QWidget *w)
-{
-    if (isTabStop(w))
-        return true;
-    if (isCompound(w))
-        return false;
-    for (const QWidget *child : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!child->isWindow() && holdsTabStops(child))
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Alt combinations that matched a mnemonic came as shortcuts; what reaches a control
+        // here is a slip of the finger, not text (AltGr characters carry no Alt). An open
+        // menu takes Alt with its entries' letters as it takes the letters alone.
+        if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)
+            && !key->text().isEmpty() && key->text().front().isPrint() && !qobject_cast<QMenu *>(watched)
+            && !qobject_cast<QMenuBar *>(watched))
             return true;
-    return false;
-}
-
-void collect(QWidget *container, QList<QWidget *> &order)
-{
-    QList<QWidget *> pieces;
-    for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!child->isWindow() && holdsTabStops(child))
-            pieces << child;
-    for (QWidget *piece : readingOrder(pieces)) {
-        if (isTabStop(piece))
-            order << piece;
-        if (!isCompound(piece))
-            collect(piece, order);
+        if (key->isAutoRepeat() && qobject_cast<QAbstractButton *>(watched)) {
+            switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+            case Qt::Key_Select:
+                return true;
+            default:
+                break;
+            }
+        }
+        return false;
     }
-}
+};
 
 } // namespace
 
-void orderTabStops(QWidget *form)
+void keepDesktopKeys()
 {
-    QList<QWidget *> order;
-    collect(form, order);
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    static auto *keys = new DesktopKeys;
+    qApp->installEventFilter(keys);
 }
 
 bool turnNotebook(QWidget *form, bool forward)

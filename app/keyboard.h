@@ -5,11 +5,9 @@ class QWidget;
 // The keys that every page shares, beyond what the controls do on their own.
 namespace app {
 
-// Puts the Tab stops of a form in reading order: rows from top to bottom, left to right
-// within a row; where a tall piece stands beside several rows, the column of rows is
-// read before it. A frame that holds controls (a radio group, a notebook's page) is read
-// as one piece at its place, its own controls in their reading order.
-void orderTabStops(QWidget *form);
+// Keys as desktop users know them, for the whole application: Alt with a letter that is
+// no mnemonic types nothing into a field, and a key held down clicks a button once.
+void keepDesktopKeys();
 
 // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page of the notebook that holds the
 // focus, else of the form's first notebook shown (a notebook turns by itself while its

@@ -13,19 +13,13 @@
 #include <QShortcutEvent>
 #include <QTextEdit>
 
+#include <utility>
+
 namespace app {
 
 namespace {
 
 const char followsKeys[] = "app_followsKeys";
-
-Page *pageOfObject(QObject *object)
-{
-    for (QObject *o = object; o; o = o->parent())
-        if (auto *page = qobject_cast<Page *>(o))
-            return page;
-    return nullptr;
-}
 
 // A control that keys type text into.
 bool takesText(const QObject *object)
@@ -59,14 +53,13 @@ bool isModifierKey(int key)
     }
 }
 
-// Whether the key acts on the page rather than type into a field.
+// Whether the key acts on the page rather than type into a field. An Alt combination
+// that reaches a control matched no mnemonic (those come as shortcuts): it does nothing.
 bool acts(const QKeyEvent *event, const QObject *receiver)
 {
     const int key = event->key();
-    if (isModifierKey(key))
+    if (isModifierKey(key) || (event->modifiers() & Qt::AltModifier))
         return false;
-    if (event->modifiers() & Qt::AltModifier)
-        return true;
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -83,8 +76,16 @@ bool acts(const QKeyEvent *event, const QObject *receiver)
     return combo && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown);
 }
 
+// The page whose own window a key reached: none for a dialog, a menu or a list's popup,
+// which are windows of their own even where a page is their parent.
+Page *pageOfKey(QObject *receiver)
+{
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    return widget ? qobject_cast<Page *>(widget->window()) : nullptr;
+}
+
 // Watches the keys of the whole application and runs the background move of the page in
-// front once the events of a key have been handled.
+// front once the events of a key have been handled: one move for one key.
 class KeyboardMoves : public QObject
 {
 public:
@@ -99,24 +100,49 @@ protected:
     {
         switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:  // Space clicks a button when it is let go
-            if (acts(static_cast<QKeyEvent *>(event), watched))
-                followKey(watched);
+        case QEvent::KeyRelease: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->isAutoRepeat())
+                break;
+            // A key pressed anew ends the wait for what an earlier one was to lead to.
+            if (event->type() == QEvent::KeyPress && watched == QApplication::focusObject())
+                forgetAwaited();
+            // A button clicks by Space as the key is let go: that release is the key's act.
+            const bool releaseActs = key->key() == Qt::Key_Space && qobject_cast<QAbstractButton *>(watched);
+            if ((event->type() == QEvent::KeyRelease) == releaseActs && acts(key, watched))
+                followKey(pageOfKey(watched));
             break;
-        case QEvent::Shortcut:
-            followKey(watched);
-            // A button's mnemonic clicks it a moment later, when its press has shown.
-            if (auto *button = qobject_cast<QAbstractButton *>(watched);
-                button && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
-                connect(button, &QAbstractButton::clicked, this, [this, button] { followKey(button); },
-                        Qt::SingleShotConnection);
+        }
+        case QEvent::Shortcut: {
+            Page *page = pageOfKey(watched);
+            if (!page)
+                break;
+            // A button's mnemonic clicks it a moment later, once its press has shown: the
+            // move follows that click.
+            auto *button = qobject_cast<QAbstractButton *>(watched);
+            if (!button || static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+                followKey(page);
+                break;
             }
+            forgetAwaited();
+            m_awaitedClick = connect(button, &QAbstractButton::clicked, this, [this, page] {
+                forgetAwaited();
+                followKey(page);
+            });
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            // The pointer has moved on: the keyboard waits for nothing any more.
+            forgetAwaited();
             break;
         case QEvent::WindowActivate:
             // The page the key led to has run its activation: now the pointer crosses it.
-            if (watched == m_awaitedPage) {
+            // Another window coming first means it never will for this key.
+            if (m_awaitedPage && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
+                Page *awaited = m_awaitedPage;
                 m_awaitedPage = nullptr;
-                followKey(watched);
+                if (watched == awaited)
+                    followKey(awaited);
             }
             break;
         default:
@@ -128,9 +154,16 @@ protected:
 private:
     explicit KeyboardMoves(QObject *parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-    void followKey(QObject *receiver)
+    void forgetAwaited()
     {
-        Page *origin = pageOfObject(receiver);
+        disconnect(std::exchange(m_awaitedClick, {}));
+        m_awaitedPage = nullptr;
+    }
+
+    // The move runs once the key's events are handled; the events of one key that reach
+    // several controls on their way up give one move.
+    void followKey(Page *origin)
+    {
         if (!origin)
             return;
         m_origin = origin;
@@ -143,16 +176,21 @@ private:
     void move()
     {
         m_pending = false;
+        // Under a dialog, a menu or an open list no pointer reaches the page.
+        if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+            return;
         // The key may have led to another page: the pointer is over the page in front.
         Page *page = Page::front();
         if (!page || !page->isVisible())
             page = m_origin;
-        // Under a dialog no pointer reaches the page.
-        if (!page || !page->isVisible() || !page->property(followsKeys).toBool() || QApplication::activeModalWidget())
+        if (!page || !page->isVisible() || !page->property(followsKeys).toBool())
             return;
-        // A page just shown is activated first, as for a mouse user.
         if (!page->isActiveWindow()) {
-            m_awaitedPage = page;
+            // A page the key has just shown is activated first, as for a mouse user; the
+            // page the key was pressed on waits for no activation (a dialog over it has
+            // taken the keys since).
+            if (page != m_origin)
+                m_awaitedPage = page;
             return;
         }
         page->moveOverBackground();
@@ -161,6 +199,7 @@ private:
     bool m_pending = false;
     QPointer<Page> m_origin;
     QPointer<Page> m_awaitedPage;
+    QMetaObject::Connection m_awaitedClick;
 };
 
 } // namespace

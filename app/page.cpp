@@ -145,7 +145,6 @@ bool Page::event(QEvent *e)
         if (!e->spontaneous()) {
             if (!m_placed) {
                 takeSharedLook();
-                orderTabStops(m_client);
                 listsOpenBelow(m_client);
                 adjustSize();
                 centre();

@@ -181,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(text("vm"), volume);
         QCOMPARE(label("pmp1"), first);
         QCOMPARE(label("pmp2"), second);
-        tabInto(filterControl("vm"));  // the list is the volume's whether or not it changed
+        tabInto(filterControl("bele"));  // the list is the volume's whether or not it changed
         QCOMPARE(rows(filterList()), filter::namesFrom(firstRow));
         QCOMPARE(filterList()->currentIndex(), -1);
     }
@@ -557,9 +557,16 @@ private Q_SLOTS:
         if (byKeyboard) {
             QCOMPARE(QApplication::focusWidget(), filterControl("vm"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), filterControl("bele"));  // the total so far is heard
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), filterList());
             QTest::keyClick(filterList(), Qt::Key_Down);  // the first row
-            QTest::keyClick(filterList(), Qt::Key_Tab);
+            // Its description, its price and the line under it are heard on the way.
+            for (const char *heard : {"Memo1", "prpmp", "Memo2"}) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(heard));
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(electrolysis()->hasFocus());
             QTest::keyClick(electrolysis(), Qt::Key_Down);  // the empty row
             QTest::keyClick(electrolysis(), Qt::Key_Down);

@@ -407,6 +407,8 @@ private Q_SLOTS:
         goTo(PageId::Tabdeckung);
         control(PageId::Tabdeckung, "cabrio")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cabrio_preis"));  // its price is heard
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Lupo"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(control<QLineEdit>(PageId::Tabdeckung, "Lupo_Preis")->text(), QStringLiteral("259,95"));

@@ -295,33 +295,35 @@ private Q_SLOTS:
             closePage(id);
     }
 
-    // Tab walks each page as it first shows in reading order: rows from the top, left
-    // to right in a row, a column beside a tall picture before the picture; a radio group
-    // is one stop; hidden and disabled controls are passed by. And it comes round again.
+    // Tab walks each page in the order its form declares, the reading order: rows from
+    // the top, left to right in a row, a column beside a tall picture before the picture;
+    // every price, total and summary shown is a stop, and so is every control a click acts
+    // on; a radio group is one stop; hidden and disabled controls are passed by. And it
+    // comes round again.
     void tabFollowsTheReadingOrder_data()
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QStringList>("chain");
         QTest::newRow("Tbg") << int(PageId::Tbg) << QStringList{"Image1", "Label3", "Label1", "Label6", "Label7", "Label2", "Label4"};
-        QTest::newRow("Trd") << int(PageId::Trd) << QStringList{"conzero", "b35", "beckenrand", "f06", "h12", "Button3", "Image2"};
-        QTest::newRow("TLight") << int(PageId::TLight) << QStringList{"licht_auswahl", "Licht_info", "Licht_preis_einzel", "anz", "licht_preis_gesamt", "Button1", "Button2"};
-        QTest::newRow("Tendpr") << int(PageId::Tendpr) << QStringList{"dt", "TabbedNotebook1.tabs", "TabbedNotebook2.tabs"};
-        QTest::newRow("TFip") << int(PageId::TFip) << QStringList{"vm", "Filterauswahl", "elektro", "wasseraufb", "Button2", "skim"};
+        QTest::newRow("Trd") << int(PageId::Trd) << QStringList{"conzero", "b35", "beckenrand", "f06", "h12", "zus", "sbges", "Button3", "Image2"};
+        QTest::newRow("TLight") << int(PageId::TLight) << QStringList{"licht_auswahl", "Licht_info", "Licht_preis_einzel", "anz", "licht_preis_gesamt", "Beckenpreis", "gpr", "Button1", "Button2"};
+        QTest::newRow("Tendpr") << int(PageId::Tendpr) << QStringList{"dt", "TabbedNotebook1.tabs", "TabbedNotebook2.tabs", "Panel2"};
+        QTest::newRow("TFip") << int(PageId::TFip) << QStringList{"vm", "bele", "Filterauswahl", "Memo1", "prpmp", "Memo2", "elektro", "wasseraufb", "elektrotxt", "bpg", "Button2", "skim"};
         QTest::newRow("Tsave") << int(PageId::Tsave) << QStringList{"beck_end", "ur", "Image1", "Button3", "Button5", "Button4", "Button7", "Button2", "Button6"};
-        QTest::newRow("Tat") << int(PageId::Tat) << QStringList{"b320x525", "f06", "h12", "beckenrand", "Button3", "Image2"};
-        QTest::newRow("Tol") << int(PageId::Tol) << QStringList{"conzero", "b320x525", "beckenrand", "f06", "h12", "Button3", "Image2"};
-        QTest::newRow("Tsolar") << int(PageId::Tsolar) << QStringList{"solar_auswahl", "anzdd", "SpeedButton1", "solard", "Image1", "Image2", "wp", "wpp", "Button2", "Button3"};
+        QTest::newRow("Tat") << int(PageId::Tat) << QStringList{"b320x525", "f06", "h12", "beckenrand", "zus", "sbges", "Button3", "Image2"};
+        QTest::newRow("Tol") << int(PageId::Tol) << QStringList{"conzero", "b320x525", "beckenrand", "f06", "h12", "zus", "sbges", "Button3", "Memo1", "Image2"};
+        QTest::newRow("Tsolar") << int(PageId::Tsolar) << QStringList{"solar_auswahl", "psabsorb", "anzdd", "gpabsorb", "ptds", "SpeedButton1", "solard", "psolar", "solar", "Image1", "Image2", "wp", "wpp", "bsp", "gpr", "Button2", "Button3"};
         QTest::newRow("Tartikel") << int(PageId::Tartikel) << QStringList{"themen", "Auswahl", "Auswahl_info", "SpeedButton2", "SpeedButton1"};
         QTest::newRow("Tmss") << int(PageId::Tmss) << QStringList{"as1", "as2", "as3", "as4", "as5", "Button1", "scroller"};
         QTest::newRow("Tmzs") << int(PageId::Tmzs) << QStringList{"ms1", "ms2", "ms4", "ms5", "ms3", "Button1"};
         QTest::newRow("Tmezs") << int(PageId::Tmezs) << QStringList{"TabbedNotebook1.tabs"};
-        QTest::newRow("Tre") << int(PageId::Tre) << QStringList{"b3x6", "f08", "beckenrand", "Button3", "rechtpic"};
-        QTest::newRow("Tsber") << int(PageId::Tsber) << QStringList{"r", "o", "a", "rb", "s2", "anzdd", "l", "b", "h", "Panel4", "Panel3"};
-        QTest::newRow("TLeitern") << int(PageId::TLeitern) << QStringList{"eing", "leitergelenk", "Button2", "Button1"};
-        QTest::newRow("Tabdeckung") << int(PageId::Tabdeckung) << QStringList{"safetop", "cabrio", "Lupo", "gpabdeck", "Button2", "Button1"};
-        QTest::newRow("TSkimmer") << int(PageId::TSkimmer) << QStringList{"ebsk1", "tab.tabs", "zed", "ked", "anzed", "gesed", "Button1", "Button2"};
-        QTest::newRow("Tbrs") << int(PageId::Tbrs) << QStringList{"bdab", "bslxs", "Button1", "Button3"};
-        QTest::newRow("Tureiniger") << int(PageId::Tureiniger) << QStringList{"urein_auswahl", "urein_info", "Button1", "Button3"};
+        QTest::newRow("Tre") << int(PageId::Tre) << QStringList{"b3x6", "f08", "Memo1", "zus", "sbges", "Button3", "beckenrand", "rechtpic"};
+        QTest::newRow("Tsber") << int(PageId::Tsber) << QStringList{"becken", "r", "o", "a", "rb", "s2", "anzdd", "l", "b", "h", "f", "bof", "ab", "v", "Memo2", "Panel4", "Panel3"};
+        QTest::newRow("TLeitern") << int(PageId::TLeitern) << QStringList{"prl", "eing", "leitergelenk", "Button2", "Button1"};
+        QTest::newRow("Tabdeckung") << int(PageId::Tabdeckung) << QStringList{"Preisvonbecken", "safetop", "safetoppreis", "cabrio", "cabrio_preis", "Lupo", "Lupo_Preis", "gpabdeck", "Button2", "Button1"};
+        QTest::newRow("TSkimmer") << int(PageId::TSkimmer) << QStringList{"ebsk1", "sk1", "tab.tabs", "prsk", "zed", "ked", "eed", "anzed", "ped", "gesed", "prbele", "gpr", "Button1", "Button2"};
+        QTest::newRow("Tbrs") << int(PageId::Tbrs) << QStringList{"sbgb", "bdab", "boden", "prbd", "bslxs", "brs", "zus", "brg", "Button1", "Button3"};
+        QTest::newRow("Tureiniger") << int(PageId::Tureiniger) << QStringList{"bodenurein", "urein_auswahl", "urein_info", "upr", "Button1", "Button3"};
     }
     void tabFollowsTheReadingOrder()
     {

@@ -78,11 +78,17 @@ public:
         choose(at<QComboBox>(combo), row);
         return *this;
     }
-    // The mouse crosses the page background; a keyboard user's pointer stands still.
+    // The mouse crosses the page background; a keyboard user's pointer stands still, and
+    // the next key on the page does what the crossing does (keys in a list's popup don't).
     Walk &moveOver()
     {
-        if (m_hands == Hands::Mouse)
+        if (m_hands == Hands::Mouse) {
             moveOverBackground(m_page);
+        } else {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : app::page(m_page), Qt::Key_Tab);
+            settle();
+        }
         return *this;
     }
     // A button or label that leads on; the page it shows becomes the active one.

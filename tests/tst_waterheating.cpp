@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -75,6 +76,37 @@ bool shows(const char *name)
 {
     return !control(heating, name)->isHidden();
 }
+
+// The program's own error boxes, real ones, each closed by the user with one key.
+class ErrorBoxes : public QObject
+{
+public:
+    ErrorBoxes(FakeDialogs *fake, Qt::Key key) : m_fake(fake), m_key(key)
+    {
+        setDialogs(nullptr);
+        qApp->installEventFilter(this);
+    }
+    ~ErrorBoxes() override { setDialogs(m_fake); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show) {
+            ++shown;
+            QMetaObject::invokeMethod(this, [box, key = m_key] {
+                QVERIFY(QTest::qWaitForWindowActive(box));
+                QTest::keyClick(box->focusWidget(), key);
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    FakeDialogs *m_fake;
+    Qt::Key m_key;
+};
 
 } // namespace
 
@@ -485,6 +517,34 @@ private Q_SLOTS:
         QCOMPARE(user->errors, QStringList(2, "'viel' is not a valid floating point value"));
         QCOMPARE(text("gpr"), QStringLiteral("629,00"));
         user->errors.clear();
+    }
+
+    // The error box closed by a key stays closed: keys in the box are none of the page's,
+    // and only the next key on the page recomputes, and asks, again.
+    void aClosedErrorBoxStaysClosed_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void aClosedErrorBoxStaysClosed()
+    {
+        QFETCH(int, key);
+        press("solard");
+        edit("wpp")->selectAll();
+        QTest::keyClicks(edit("wpp"), QStringLiteral("viel"));
+        ErrorBoxes boxes(user, Qt::Key(key));
+        QTest::keyClick(edit("wpp"), Qt::Key_Tab);
+        QTRY_COMPARE(boxes.shown, 1);
+        // The desktop hands the activation back to the page as the box closes.
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        page(heating)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page(heating)));
+        QCoreApplication::processEvents();
+        QCOMPARE(boxes.shown, 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(boxes.shown, 2);
     }
 };
 

@@ -27,6 +27,7 @@ Tendpr::Tendpr() : Page(QStringLiteral("Abschlußseite"), {784, 531})
     centreLines(ui.dt);
 
     onClick(ui.Panel2, [this] { Panel2Click(); });
+    clickableByKeyboard(ui.Panel2);
     onClick(ui.Button1, [this] { Button1Click(); });
     onClick(ui.Button3, [this] { Button3Click(); });
 }

@@ -60,6 +60,9 @@ Tartikel::Tartikel()
     m_delete->setObjectName(QStringLiteral("delete"));
     m_delete->setGeometry(370, 570, 80, 24);
     m_delete->hide();
+    // Its name is a word of C++, so the form cannot declare it: its Tab stop is set here.
+    QWidget::setTabOrder(ui.mez, m_delete);
+    QWidget::setTabOrder(m_delete, ui.captiondel);
 
     for (const char *name : articles::pictureNames)
         m_pictures << find(name);

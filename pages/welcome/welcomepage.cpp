@@ -28,12 +28,13 @@ Tbg::Tbg() : Page(QStringLiteral("Nixaro"), {784, 531}, Frame::None)
     onClick(ui.Label2, [this] { Label2Click(); });
     onClick(ui.Label7, [this] { Label7Click(); });
     onClick(ui.Label1, [this] { Label1Click(); });
-    // Each shape label shows its hint while the mouse is over it.
+    // Each shape label shows its hint while the mouse is over it, or the keyboard's focus.
     const std::pair<QLabel *, QLabel *> hints[] = {
         {ui.Label6, ui.doof}, {ui.Label2, ui.doof2}, {ui.Label7, ui.doof3}, {ui.Label1, ui.doof4}};
     for (auto [label, hint] : hints) {
         onMouseEnter(label, [hint] { hint->show(); });
         onMouseLeave(label, [hint] { hint->hide(); });
+        showWhileFocused(label, [hint] { hint->show(); }, [hint] { hint->hide(); });
     }
 
     onClick(ui.Label3, [this] { showHelp(); });
@@ -52,12 +53,11 @@ Tbg::Tbg() : Page(QStringLiteral("Nixaro"), {784, 531}, Frame::None)
     onClick(ui.Label4, [] { showPage(PageId::Tartikel); });
     onClick(ui.Panel1, [] { showOpenPoolPage(); });
 
-    // The walk can start from the keyboard: Tab visits the shapes, "INFO" and the two
-    // links, Enter or Space does what a click does, Escape on "INFO" what its double click does.
-    for (QWidget *w : {static_cast<QWidget *>(ui.Label1), static_cast<QWidget *>(ui.Label6),
-                       static_cast<QWidget *>(ui.Label7), static_cast<QWidget *>(ui.Label2),
-                       static_cast<QWidget *>(ui.Label3), static_cast<QWidget *>(ui.Image1),
-                       static_cast<QWidget *>(ui.Label4)})
+    // The walk can start from the keyboard: Tab visits the shapes, "INFO", the links and
+    // the way back to a pool page, Enter or Space does what a click does, Escape what a
+    // double click does.
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.Label1, ui.Label6, ui.Label7, ui.Label2, ui.Label3,
+                                                       ui.Image1, ui.Label4, ui.Panel1})
         clickableByKeyboard(w);
 }
 
