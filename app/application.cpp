@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QTranslator>
 
 #include <algorithm>
@@ -56,6 +57,19 @@ private:
     static constexpr std::array sizes = {16, 22, 24, 32, 48, 64, 128};
 };
 
+// List boxes open their rows below the box, as many as the form allows; the desktop
+// style would lay a long list over the box, as tall as the screen. A box with a style
+// sheet of its own asks this style too, as its sheet says nothing about it.
+class ListsBelowStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *data) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
 } // namespace
 
 void setUpApplication()
@@ -68,6 +82,7 @@ void setUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(NIXARO_APP_ID));
     QApplication::setWindowIcon(QIcon(new LogoIcon));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    QApplication::setStyle(new ListsBelowStyle);
 
     // The whole program speaks German, so Qt's file, print and message dialogs do too
     // ("Ja"/"Nein", "Speichern", "Drucken"), on any desktop.

@@ -1,6 +1,5 @@
 #include "look.h"
 
-#include <QComboBox>
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -57,19 +56,6 @@ void setBackgroundColour(QWidget *widget, const QColor &colour)
 QColor backgroundColour(const QWidget *widget)
 {
     return sheetColour(widget, backgroundRule, widget->backgroundRole());
-}
-
-void listsOpenBelow(QWidget *form)
-{
-    for (QComboBox *box : form->findChildren<QComboBox *>()) {
-        QString sheet = box->styleSheet().trimmed();
-        if (sheet.contains(u'{'))
-            sheet += QStringLiteral(" QComboBox { combobox-popup: 0; }");
-        else
-            sheet += sheet.isEmpty() || sheet.endsWith(u';') ? QStringLiteral("combobox-popup: 0;")
-                                                             : QStringLiteral("; combobox-popup: 0;");
-        box->setStyleSheet(sheet);
-    }
 }
 
 void centreLines(QPlainTextEdit *memo)

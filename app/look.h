@@ -16,10 +16,6 @@ QColor textColour(const QWidget *widget);
 void setBackgroundColour(QWidget *widget, const QColor &colour);
 QColor backgroundColour(const QWidget *widget);
 
-// Every list box of the form opens its rows below itself, as many as its form allows;
-// the style would otherwise lay a long list over the box, as tall as the screen.
-void listsOpenBelow(QWidget *form);
-
 // The lines of a memo centred, as the forms of several memos declare them.
 void centreLines(QPlainTextEdit *memo);
 

@@ -65,7 +65,7 @@ void stripTrailingZeros(std::string &digits)
 
 } // namespace
 
-Number toNumber(const QString &text)
+std::optional<Number> readNumber(const QString &text)
 {
     const QString trimmed = text.trimmed();
     // Only the decimal comma separates; a point, blanks inside or a lone sign are invalid.
@@ -105,8 +105,15 @@ Number toNumber(const QString &text)
         valid = ec == std::errc() && end == plain.data() + plain.size();
     }
     if (!valid)
-        throw conversionError(text);
+        return std::nullopt;
     return value;
+}
+
+Number toNumber(const QString &text)
+{
+    if (const auto value = readNumber(text))
+        return *value;
+    throw conversionError(text);
 }
 
 Error conversionError(const QString &text)

@@ -4,14 +4,18 @@
 
 #include <QString>
 
+#include <optional>
+
 // Prices, totals and measures travel as texts with a decimal comma ("599,95").
 // Arithmetic is done in extended precision on numbers read from such texts.
 namespace app {
 
 using Number = long double;
 
-// Reads a decimal-comma text ("818,95", " 12 ", "-3", "1,5E3"). Throws conversionError
-// for an empty or non-numeric text.
+// Reads a decimal-comma text ("818,95", " 12 ", "-3", "1,5E3"); nothing for an empty or
+// non-numeric text.
+std::optional<Number> readNumber(const QString &text);
+// The same for a text that must be a number: throws conversionError for any other.
 Number toNumber(const QString &text);
 
 // The error of a text that does not read as a number, or of an input whose result no

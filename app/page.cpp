@@ -3,7 +3,6 @@
 #include "focusframe.h"
 #include "handlers.h"
 #include "keyboard.h"
-#include "look.h"
 #include "navigation.h"
 #include "textresource.h"
 
@@ -98,29 +97,28 @@ void Page::moveOverBackground()
     runGuarded([this] { FormMouseMove({}); }, this);
 }
 
-void Page::takeSharedLook()
+void Page::ensurePrepared()
 {
-    if (m_looked)
+    if (m_prepared)
         return;
-    m_looked = true;
+    m_prepared = true;
     // The look the pages share, under the forms' own style sheets. Set once the form
     // stands: under a style sheet set earlier, new controls would not take their fonts
-    // from the frames they sit in.
+    // from the frames they sit in. Set before the polish, so that the controls are
+    // styled once.
     // Only pages with radio buttons or check boxes need it; on the others Qt would
     // restyle every control for nothing.
     static const QString sharedLook = textResource(QStringLiteral(":/app/look.qss"));
     if (m_client->findChild<QRadioButton *>() || m_client->findChild<QCheckBox *>())
         m_client->setStyleSheet(sharedLook);
+    adjustSize();
 }
 
 void Page::prepare()
 {
-    if (m_placed)
+    if (m_prepared)
         return;
-    takeSharedLook();
-    ensurePolished();
-    if (layout())
-        layout()->activate();
+    ensurePrepared();
     // One frame drawn off screen: the style rules of every control, its texts and the
     // pictures it opens with are worked out now, so the first real frame only draws.
     const qreal ratio = devicePixelRatioF();
@@ -138,20 +136,23 @@ void Page::centre()
         move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
+void Page::setVisible(bool visible)
+{
+    if (visible) {
+        ensurePrepared();
+        // Placed once, as it first shows; where the user moves it, it stays.
+        if (!testAttribute(Qt::WA_Moved))
+            centre();
+    }
+    QMainWindow::setVisible(visible);
+}
+
 bool Page::event(QEvent *e)
 {
     switch (e->type()) {
     case QEvent::Show:
-        if (!e->spontaneous()) {
-            if (!m_placed) {
-                takeSharedLook();
-                listsOpenBelow(m_client);
-                adjustSize();
-                centre();
-                m_placed = true;
-            }
+        if (!e->spontaneous())
             runGuarded([this] { FormShow(); }, this);
-        }
         break;
     case QEvent::Hide:
         if (!e->spontaneous() && activePage == this)

@@ -38,8 +38,8 @@ public:
     // Menu "+" (F2) and " -" (F1): font steps of the page's text areas; most pages have none.
     virtual void fontStep(int points);
 
-    // Does ahead, unseen, what the first show of the page would: its look, its layout
-    // and one frame drawn off screen. Runs no handler; a page shown before does nothing.
+    // Does ahead, unseen, what the first show of the page would, and draws one frame off
+    // screen. Runs no handler; a page prepared or shown before does nothing.
     void prepare();
 
     // Closes the main window after the user confirmed the exit: the program ends.
@@ -61,19 +61,21 @@ protected:
     virtual void FormMouseDown(QPoint) {}
     virtual void FormMouseUp(QPoint) {}
 
+    void setVisible(bool visible) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // What the page needs once before it is seen: the shared look, the polish and the
+    // size; done in idle time or at the first show, whichever comes first.
+    void ensurePrepared();
     void centre();
-    void takeSharedLook();
 
     QWidget *m_client;
     Frame m_frame;
-    bool m_placed = false;
-    bool m_looked = false;
+    bool m_prepared = false;
     bool m_exitConfirmed = false;
 };
 

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -35,14 +36,15 @@ namespace app {
 namespace {
 
 // The order in which idle time makes the pages: the pool pages the welcome page leads
-// to, the walk from the covers to the final page, then the side pages.
+// to, the walk from the covers to the final page, then the side pages. The store's
+// window is never shown and is made only if something asks for it.
 constexpr PageId idleOrder[] = {
     PageId::Trd, PageId::Tol, PageId::Tat, PageId::Tre,
     PageId::Tabdeckung, PageId::TLeitern, PageId::TFip, PageId::Tsolar, PageId::TSkimmer, PageId::TLight,
     PageId::Tbrs, PageId::Tureiniger, PageId::Tsave, PageId::Tendpr,
-    PageId::Tsber, PageId::Tartikel, PageId::Tmss, PageId::Tmzs, PageId::Tmezs, PageId::Tdatenspeicher,
+    PageId::Tsber, PageId::Tartikel, PageId::Tmss, PageId::Tmzs, PageId::Tmezs,
 };
-static_assert(std::size(idleOrder) == pageCount - 1, "every page but the main window");
+static_assert(std::size(idleOrder) == pageCount - 2, "every page but the main window and the store's");
 
 // Waits for the main window's first frame, then runs one slice each time the event loop
 // has nothing else to do (a zero timer fires only once the window system's events are
@@ -152,10 +154,7 @@ int idleSlice()
 
 bool allPagesMade()
 {
-    for (int i = 0; i < pageCount; ++i)
-        if (!isMade(PageId(i)))
-            return false;
-    return true;
+    return isMade(PageId::Tbg) && std::all_of(std::begin(idleOrder), std::end(idleOrder), isMade);
 }
 
 void destroyPages()

@@ -245,8 +245,6 @@ int drive(const QString &self, int runs)
         std::printf("  %-36s %10.1f %10.1f %10.1f %16s\n", all[i].name, demand, idle, revisit,
                     sliceText(int(all[i].page)).c_str());
     }
-    std::printf("  %-36s %10s %10s %10s %16s\n", "Tdatenspeicher  (never shown)", "", "", "",
-                sliceText(int(PageId::Tdatenspeicher)).c_str());
     std::printf("  longest: first visit made idle %.1f ms, visit after closing %.1f ms, idle slice %.1f ms\n",
                 worstFirst, worstAgain, worstSlice);
     return 0;

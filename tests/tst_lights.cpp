@@ -34,6 +34,8 @@ void pick(const char *combo, const QString &row)
 {
     auto *box = on<QComboBox>(combo);
     box->showPopup();
+    // The list opens below its box, not over it.
+    QVERIFY(box->view()->window()->y() >= box->mapToGlobal(QPoint(0, box->height() - 1)).y());
     box->view()->setCurrentIndex(box->model()->index(box->findText(row, Qt::MatchExactly), 0));
     QTest::keyClick(box->view(), Qt::Key_Return);
 }

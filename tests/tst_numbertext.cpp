@@ -59,6 +59,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         const QString quoted = text.size() > 60 ? text.left(60) + u'…' : text;
+        QVERIFY(!readNumber(text));
         try {
             toNumber(text);
             QFAIL("no error raised");

@@ -75,6 +75,7 @@ private Q_SLOTS:
         QTRY_VERIFY(allPagesMade());
         settle();
         QCOMPARE(idleSlice(), -1);  // the last page prepared too
+        QVERIFY(!isMade(PageId::Tdatenspeicher));  // never shown, so never made for nothing
         for (int id = 1; id < pageCount; ++id)
             QVERIFY2(!isShowing(PageId(id)), qPrintable(page(PageId(id))->objectName()));
         QCOMPARE(QApplication::activeWindow(), active);

@@ -19,10 +19,6 @@
 using namespace app;
 using namespace skimmer;
 
-namespace {
-
-} // namespace
-
 TSkimmer::TSkimmer() : Page(QStringLiteral("Skimmer"), {790, 514})
 {
     ui.setupUi(client());

@@ -37,20 +37,24 @@ void requireShowable(Number result, std::initializer_list<const QLineEdit *> mea
     throw conversionError(cause->text());
 }
 
+// From 1000 on the results show a thousands point; the page reads its own results
+// without it, so that a large pool computes like a small one.
+Number readShown(const QString &text)
+{
+    return toNumber(QString(text).remove(u'.'));
+}
+
+// The results show four significant digits of their single-precision value with two
+// decimals (19,6349540875 shows 19,63).
+QString displayed(const QString &text)
+{
+    return numberText(float(readShown(text)), 4, 2);
+}
+
 // A surface as its field shows it and the page reads it back.
 Number shownValue(Number surface)
 {
-    return toNumber(numberText(float(toNumber(generalText(surface))), 4, 2).remove(u'.'));
-}
-
-bool canRead(const QString &text)
-{
-    try {
-        toNumber(text);
-        return true;
-    } catch (const Error &) {
-        return false;
-    }
+    return readShown(displayed(generalText(surface)));
 }
 
 } // namespace
@@ -165,20 +169,10 @@ void Tsber::vChange()
     displayFormat(ui.v);
 }
 
-// The results show four significant digits of their single-precision value with two
-// decimals (19,6349540875 shows 19,63).
 void Tsber::displayFormat(QLineEdit *result)
 {
-    const float value = float(shown(result));
-    setText(result, numberText(value, 4, 2));
+    setText(result, displayed(result->text()));
     result->setCursorPosition(0);  // a result wider than its field shows its leading digits
-}
-
-// From 1000 on the results show a thousands point; the page reads its own results
-// without it, so that a large pool computes like a small one.
-Number Tsber::shown(const QLineEdit *result) const
-{
-    return toNumber(QString(result->text()).remove(u'.'));
 }
 
 Number Tsber::absorberArea() const
@@ -223,16 +217,16 @@ void Tsber::Button1Click()
     }
     // A volume too large to show fails before the surface changes. A depth that is no
     // number fails after it, as the volume is computed from the surface shown.
-    if (surface && canRead(ui.h->text())) {
+    if (const auto depth = readNumber(ui.h->text()); surface && depth) {
         const QLineEdit *width = ui.r->isChecked() ? ui.l : ui.b;
-        requireShowable(shownValue(*surface) * toNumber(ui.h->text()), {width, ui.l, ui.h});
+        requireShowable(shownValue(*surface) * *depth, {width, ui.l, ui.h});
     }
     if (surface)
         setText(ui.f, generalText(*surface));
-    const Number volume = shown(ui.f) * toNumber(ui.h->text());
+    const Number volume = readShown(ui.f->text()) * toNumber(ui.h->text());
     requireShowable(volume, {ui.h});
     setText(ui.v, generalText(volume));
-    const Number shownSurface = shown(ui.f);
+    const Number shownSurface = readShown(ui.f->text());
     if (shownSurface > 0) {
         const Number absorbers = toNumber(ui.anz->text()) * absorberArea();
         setText(ui.ab, generalText(absorbers * 100 / shownSurface));

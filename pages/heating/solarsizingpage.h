@@ -32,8 +32,6 @@ private:
     void Panel4Click();
     void Button1Click();
 
-    // A result the page shows, read back as a number.
-    app::Number shown(const QLineEdit *result) const;
     app::Number absorberArea() const;
 
     Ui::Tsber ui;
