@@ -5,6 +5,7 @@
 #include "keyboard.h"
 #include "look.h"
 #include "navigation.h"
+#include "taskbar.h"
 #include "textresource.h"
 
 #include <QApplication>
@@ -82,6 +83,9 @@ void Page::fontStep(int) {}
 
 void Page::showInFront()
 {
+    // A page the window manager minimised comes back as a hidden one would: without an
+    // entry in the taskbar of its own, nothing else would bring it back.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -140,6 +144,9 @@ void Page::centre()
 
 bool Page::event(QEvent *e)
 {
+    // An activation the program's taskbar entry hands on is not this page's.
+    if (oneTaskbarEntry(this, e))
+        return QMainWindow::event(e);
     switch (e->type()) {
     case QEvent::Show:
         if (!e->spontaneous()) {
