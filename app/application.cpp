@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "taskbar.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -65,6 +67,7 @@ void setUpApplication()
     // dealer's round logo (the same pictures as the installed icon, read when shown).
     QGuiApplication::setDesktopFileName(QStringLiteral(NIXARO_APP_ID));
     QApplication::setWindowIcon(QIcon(new LogoIcon));
+    keepOneTaskbarEntry();
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
 
     // The whole program speaks German, so Qt's file, print and message dialogs do too

@@ -145,7 +145,7 @@ void Page::centre()
 bool Page::event(QEvent *e)
 {
     // An activation the program's taskbar entry hands on is not this page's.
-    if (oneTaskbarEntry(this, e))
+    if (activationHandedOn(this, e))
         return QMainWindow::event(e);
     switch (e->type()) {
     case QEvent::Show:

@@ -3,7 +3,7 @@
 #include "navigation.h"
 #include "page.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <utility>
 
@@ -36,26 +36,39 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
         &std::free);
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
-#endif
 
-// Asks the window manager to leave the page out of the taskbar, the pager and the window
+// Asks the window manager to leave a window out of the taskbar, the pager and the window
 // switcher. It drops the state whenever a window is hidden, so this comes before every
 // map; Qt adds its own states to it as it maps the window.
-void keepOutOfTaskbar(Page *page)
+class OutOfTaskbar : public QObject
 {
-#if defined(NIXARO_X11) && QT_CONFIG(xcb)
-    xcb_connection_t *connection = x11();
-    if (!connection || !page->internalWinId())
-        return;
-    static const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
-    static const xcb_atom_t skip[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                      atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(page->internalWinId()), state,
-                        XCB_ATOM_ATOM, 32, 2, skip);
-#else
-    Q_UNUSED(page);
+public:
+    explicit OutOfTaskbar(xcb_connection_t *connection)
+        : QObject(qApp), m_connection(connection), m_state(atom(connection, "_NET_WM_STATE")),
+          m_skip{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"), atom(connection, "_NET_WM_STATE_SKIP_PAGER")}
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A window's Show comes before it is mapped; menus and tooltips are not managed.
+        if (event->type() != QEvent::Show || event->spontaneous() || !watched->isWidgetType())
+            return false;
+        const auto *window = static_cast<QWidget *>(watched);
+        if (window->isWindow() && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog)
+            && window->internalWinId() && !(isMade(PageId::Tbg) && window == mainWindow()))
+            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->internalWinId()),
+                                m_state, XCB_ATOM_ATOM, 32, 2, m_skip);
+        return false;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+    xcb_atom_t m_state;
+    xcb_atom_t m_skip[2];
+};
 #endif
-}
 
 // Whether a mouse button is down as the page is activated: the user clicked on it. On
 // X11 the window manager's activation comes before the click itself reaches the program,
@@ -77,19 +90,24 @@ bool buttonDown(Page *page)
 
 } // namespace
 
-bool oneTaskbarEntry(Page *page, QEvent *event)
+void keepOneTaskbarEntry()
+{
+#if defined(NIXARO_X11) && QT_CONFIG(xcb)
+    if (xcb_connection_t *connection = x11())
+        qApp->installEventFilter(new OutOfTaskbar(connection));
+#endif
+}
+
+bool activationHandedOn(Page *page, QEvent *event)
 {
     // The activation that comes with showing the main window is its own, whatever page
     // its show handler brought to the front.
     static bool mainShown = false;
-    const bool main = isMade(PageId::Tbg) && page == mainWindow();
-    if (event->type() == QEvent::Show && !event->spontaneous()) {
-        if (main)
-            mainShown = true;
-        else
-            keepOutOfTaskbar(page);
-    }
-    if (event->type() != QEvent::WindowActivate || !main || std::exchange(mainShown, false))
+    if (!isMade(PageId::Tbg) || page != mainWindow())
+        return false;
+    if (event->type() == QEvent::Show && !event->spontaneous())
+        mainShown = true;
+    if (event->type() != QEvent::WindowActivate || std::exchange(mainShown, false))
         return false;
     // Navigation makes the page it shows the page in front before it is activated.
     Page *front = Page::front();
