@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "keyboard.h"
+#include "taskbar.h"
 
 #include <QApplication>
 #include <QFont>
@@ -81,6 +82,7 @@ void setUpApplication()
     // dealer's round logo (the same pictures as the installed icon, read when shown).
     QGuiApplication::setDesktopFileName(QStringLiteral(NIXARO_APP_ID));
     QApplication::setWindowIcon(QIcon(new LogoIcon));
+    keepOneTaskbarEntry();
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QApplication::setStyle(new ListsBelowStyle);
 

@@ -4,6 +4,7 @@
 #include "handlers.h"
 #include "keyboard.h"
 #include "navigation.h"
+#include "taskbar.h"
 #include "textresource.h"
 
 #include <QApplication>
@@ -81,6 +82,9 @@ void Page::fontStep(int) {}
 
 void Page::showInFront()
 {
+    // A page the window manager minimised comes back as a hidden one would: without an
+    // entry in the taskbar of its own, nothing else would bring it back.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -149,6 +153,9 @@ void Page::setVisible(bool visible)
 
 bool Page::event(QEvent *e)
 {
+    // An activation the program's taskbar entry hands on is not this page's.
+    if (activationHandedOn(this, e))
+        return QMainWindow::event(e);
     switch (e->type()) {
     case QEvent::Show:
         if (!e->spontaneous())

@@ -45,7 +45,7 @@ public:
     // Closes the main window after the user confirmed the exit: the program ends.
     void closeConfirmed();
 
-    // Visible, raised and activated: the page the user is on.
+    // Visible (restored if minimised), raised and activated: the page the user is on.
     void showInFront();
     // The page the user is on: the one last shown in front or activated, while visible.
     static Page *front();

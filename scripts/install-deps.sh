@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets, moc/uic/rcc
   qt6-translations-l10n                       # German texts of Qt's own dialogs
   libjpeg-dev                                 # picture decoding
+  libxcb1-dev                                 # one taskbar entry on X11
   fonts-liberation                            # Arial metrics for the German captions
   locales                                     # de_DE.UTF-8 and fr_FR.UTF-8 for the tests
   xvfb xauth                                  # screenshots in a real X server

@@ -211,6 +211,31 @@ private Q_SLOTS:
         closePage(PageId::TLeitern);
     }
 
+    // The taskbar lists the main window alone. The window manager activating it for that
+    // entry or the window switcher brings back the page in front, minimised or not, and
+    // leaves the store alone; a click on the welcome page itself returns to it.
+    void theTaskbarEntryBringsBackThePageInFront()
+    {
+        goTo(PageId::TLeitern);
+        Page *ladders = page(PageId::TLeitern);
+        Page *welcome = page(PageId::Tbg);
+        daten.summe2 = QStringLiteral("1234,00");
+        ladders->showMinimized();
+        welcome->activateWindow();
+        QTRY_VERIFY(!ladders->isMinimized());
+        QTRY_COMPARE(QApplication::activeWindow(), ladders);
+        QCOMPARE(daten.summe2, QStringLiteral("1234,00"));
+
+        auto *background = control<QWidget>(PageId::Tbg, "Image2");
+        const QPoint corner(3, background->height() - 3);
+        QTest::mousePress(background, Qt::LeftButton, {}, corner);
+        welcome->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), welcome);
+        QTest::mouseRelease(background, Qt::LeftButton, {}, corner);
+        QCOMPARE(daten.summe2, QStringLiteral("0"));
+        closePage(PageId::TLeitern);
+    }
+
     void aMessageBoxOverAPageIsNoNewActivation()
     {
         goTo(PageId::Tbg);
