@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -78,6 +80,7 @@ void setUpApplication()
     else
         delete qtTexts;
 
+    installAccessibleRoles();
 }
 
 } // namespace app
