@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "keyboard.h"
 #include "taskbar.h"
 
@@ -98,7 +99,7 @@ void setUpApplication()
         delete qtTexts;
 
     keepDesktopKeys();
-
+    installAccessibleRoles();
 }
 
 } // namespace app

@@ -22,7 +22,7 @@ void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen,
     for (QWidget *picture : chosen) {
         // Named each time: a picture may serve several articles of the list.
         if (!article.isEmpty())
-            picture->setAccessibleDescription(QStringLiteral("Bild: ") + article.toString());
+            picture->setAccessibleName(article.toString());
         picture->show();
     }
 }

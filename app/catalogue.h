@@ -28,7 +28,7 @@ const Row *lookUp(std::span<const Row> rows, QStringView text)
 }
 
 // Hides every picture of the group, then shows the chosen ones. Given the article's
-// name, a screen reader describes the chosen pictures as pictures of that article.
+// name, a screen reader names the chosen pictures after that article.
 void showPictures(const QList<QWidget *> &group, std::initializer_list<QWidget *> chosen = {},
                   QStringView article = {});
 void showPictures(const QList<QWidget *> &group, const QList<QWidget *> &chosen, QStringView article = {});

@@ -1,5 +1,6 @@
 #include "handlers.h"
 
+#include "accessibility.h"
 #include "dialogs.h"
 #include "errors.h"
 #include "navigation.h"
@@ -220,6 +221,7 @@ void onClick(QWidget *widget, Handler handler)
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         return onClick(button, std::move(handler));
     Hooks::of(widget)->click = std::move(handler);
+    actsOnClick(widget);
 }
 
 void onDoubleClick(QWidget *widget, Handler handler)

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
@@ -133,7 +134,12 @@ void installMainMenu(Page *page, const MainMenuOptions &options)
 
     addExitEntry(addMenu(bar, "Datei1", QStringLiteral("&Datei")));
 
-    addGoToMenu(bar, options.self, options.captions);
+    QMenu *goTo = addGoToMenu(bar, options.self, options.captions);
+    // A window without a title is read by the words of its entry ("Filterauswahl").
+    if (page->windowTitle().isEmpty()) {
+        static const QRegularExpression number(QStringLiteral(" *- *\\d+$"));
+        page->setAccessibleName(goTo->defaultAction()->text().remove(number));
+    }
 
     QMenu *fonts = addMenu(bar, "Schriftgreanpassen1", QStringLiteral("Schriftgröße anpassen"));
     fonts->menuAction()->setVisible(false);

@@ -7,8 +7,8 @@ namespace app {
 
 // A picture on a page: a JPEG built into the program, decoded the first time it is
 // painted (not at start-up) and drawn stretched to the box or at its own size.
-// A picture of an article names it in its accessible description for screen readers;
-// backgrounds and ornaments carry the form property `decorative` instead.
+// A screen reader hears a picture as an image named by what it shows (its accessible
+// name); backgrounds and ornaments carry the form property `decorative` instead.
 class PictureBox : public QWidget
 {
     Q_OBJECT

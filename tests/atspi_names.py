@@ -6,7 +6,7 @@ server of its own.
     atspi_names.py <nixaro_pageshot>
 
 Every control a user reaches with the keyboard and every field must carry a name, the
-captions named below must be there, and price fields must say "Euro".
+captions named below must be there, as what they are, and price fields must say "Euro".
 """
 import os
 import subprocess
@@ -15,20 +15,22 @@ import time
 
 DEADLINE = 45  # seconds for the whole check, start-up included
 
-# Per page: the start of its window caption (the covers page names the pool in it) and names a user must hear on it (name -> words its
-# description must hold, or None).
+# Per page: the start of its window caption (the covers page names the pool in it), names a user must hear on it (name -> words its
+# description must hold, or None) and what some of them are (name -> role).
 PAGES = {
     "Tbg": ("Nixaro", {
         "Rundformbecken": None,
         "INFO": None,
         "Zur Homepage": "Banner",
         "Begrüßung": None,
-    }),
+    }, {"Rundformbecken": "push button", "INFO": "push button", "Zur Homepage": "link"}),
     "Tabdeckung": ("Schwimmbadabdeckung", {
         "Preis Ihres Schwimmbeckens": "Euro",
         "Bisheriger Gesamtpreis": "Euro",
         "Weiter -->": None,
-    }),
+    }, {}),
+    "Tendpr": ("Abschlußseite", {}, {"Zurück zum Becken": "push button",
+                                     "Ovalbecken, Step 1: Bodenplatte erstellen !": "image"}),
 }
 
 
@@ -74,7 +76,7 @@ def descendants(node, depth=0):
 
 
 def check_page(pyatspi, tool, page, until):
-    caption, expected = PAGES[page]
+    caption, expected, roles = PAGES[page]
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     program = subprocess.Popen([tool, page, "-"], env=env, stdin=subprocess.DEVNULL)
     seen = set()
@@ -93,11 +95,14 @@ def check_page(pyatspi, tool, page, until):
             return None
         frame = wait_for(lambda: "the window %r (windows: %s)" % (caption, sorted(seen)), window, until)
         fields = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_LIST, pyatspi.ROLE_COMBO_BOX}
-        unnamed, heard = [], {}
+        unnamed, heard, role_of = [], {}, {}
         for node in descendants(frame):
             state = node.getState()
             if not state.contains(pyatspi.STATE_SHOWING):
                 continue
+            role_of.setdefault(node.name, node.getRoleName())
+            if node.getRole() == pyatspi.ROLE_IMAGE and not node.name.strip():
+                unnamed.append("image")  # an ornament is not read at all
             if state.contains(pyatspi.STATE_FOCUSABLE) or node.getRole() in fields:
                 if not node.name.strip():
                     unnamed.append(node.getRoleName())
@@ -109,6 +114,9 @@ def check_page(pyatspi, tool, page, until):
                 fail("%s: no control named %r (heard %s)" % (page, name, sorted(heard)))
             if words and words not in heard[name]:
                 fail("%s: %r is described as %r, without %r" % (page, name, heard[name], words))
+        for name, role in roles.items():
+            if role_of.get(name) != role:
+                fail("%s: %r is read as %r, not as %s" % (page, name, role_of.get(name), role))
         print("%s: %d controls and fields, all named" % (page, len(heard)))
     finally:
         program.terminate()

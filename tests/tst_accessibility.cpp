@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -109,10 +110,10 @@ QList<ReadOut> readOut(QWidget *page)
         const bool field = role == QAccessible::EditableText || role == QAccessible::List || role == QAccessible::ComboBox;
         if (field || node->state().focusable) {
             // Qt tells a list box's value as its name on Linux; a screen reader reads
-            // the caption that labels it there, and its declared name elsewhere.
+            // the caption that labels it there.
             QString name = node->text(QAccessible::Name);
             if (role == QAccessible::ComboBox) {
-                name = static_cast<QWidget *>(node->object())->accessibleName();
+                name.clear();
                 for (const auto &[label, relation] : node->relations(QAccessible::Label))
                     name = label->text(QAccessible::Name);
             }
@@ -129,11 +130,11 @@ QList<ReadOut> readOut(QWidget *page)
 
 // The pictures in sight that do not tell a screen reader what they show; backgrounds
 // and ornaments are declared decorative and say nothing.
-QStringList undescribedPictures(QWidget *form)
+QStringList unnamedPictures(QWidget *form)
 {
     QStringList found;
     for (PictureBox *picture : form->findChildren<PictureBox *>())
-        if (picture->isVisible() && !picture->property("decorative").toBool() && picture->accessibleDescription().isEmpty())
+        if (picture->isVisible() && !picture->property("decorative").toBool() && picture->accessibleName().isEmpty())
             found << picture->objectName();
     return found;
 }
@@ -186,9 +187,47 @@ private Q_SLOTS:
             if (r.role == QAccessible::EditableText && r.name.contains(amount) && !r.description.contains(u"Euro"))
                 unnamed << objectName + QStringLiteral(" (no Euro)");
         }
-        for (const QString &picture : undescribedPictures(page(PageId(id))->client()))
+        for (const QString &picture : unnamedPictures(page(PageId(id))->client()))
             unnamed << picture + QStringLiteral(" (picture)");
+        // The window too, whether it shows a title or not.
+        if (QAccessible::queryAccessibleInterface(page(PageId(id)))->text(QAccessible::Name).isEmpty())
+            unnamed << QStringLiteral("(window)");
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    }
+
+    // Said once, and as what it is: what Enter acts on is a button or a link that a screen
+    // reader can press, any other picture an image; ornaments are not read at all.
+    void everyControlSaysWhatItDoes_data() { everyGroupAndListHasAName_data(); }
+    void everyControlSaysWhatItDoes()
+    {
+        QFETCH(int, id);
+        QStringList wrong;
+        const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface *child = node->child(i);
+                auto *w = qobject_cast<QWidget *>(child ? child->object() : nullptr);
+                if (!w)
+                    continue;  // menu entries, rows and tabs
+                const QString name = child->text(QAccessible::Name), what = w->objectName();
+                const bool picture = qobject_cast<PictureBox *>(w), focusable = w->focusPolicy() & Qt::TabFocus;
+                // Reached by Tab, a label or picture acts on Enter, unless it is there for its menu.
+                const bool acts = (picture || qobject_cast<QLabel *>(w)) && focusable
+                    && w->contextMenuPolicy() != Qt::CustomContextMenu;
+                const auto *action = child->actionInterface();
+                if (w->property("decorative").toBool())
+                    wrong << what + QStringLiteral(" read though decorative");
+                else if (acts && (!action || !action->actionNames().contains(QAccessibleActionInterface::pressAction())
+                                  || (child->role() != QAccessible::Button && child->role() != QAccessible::Link)))
+                    wrong << what + QStringLiteral(" no button");
+                else if (picture && !focusable && child->role() != QAccessible::Graphic)
+                    wrong << what + QStringLiteral(" no image");
+                if (!name.isEmpty() && child->text(QAccessible::Description).contains(name))
+                    wrong << what + QStringLiteral(" named twice");
+                walk(child);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(page(PageId(id))));
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
     }
 
     // Pages that show an article's pictures once it is chosen from a list: every row of
@@ -225,7 +264,7 @@ private Q_SLOTS:
                     Q_EMIT list->activated(row);
                     for (PictureBox *picture : form->findChildren<PictureBox *>())
                         shown += picture->isVisible();
-                    for (const QString &picture : undescribedPictures(form))
+                    for (const QString &picture : unnamedPictures(form))
                         undescribed << list->itemText(row) + QStringLiteral(": ") + picture;
                 }
             }
@@ -310,6 +349,21 @@ private Q_SLOTS:
             box->setChecked(was);
         }
         QVERIFY2(pale.isEmpty(), qPrintable(pale.join(u", ")));
+    }
+
+    // A screen reader's press clicks: a shape opens its pool page, and "Zurück zum
+    // Becken", which the keyboard may not reach, closes the final page. Last: it walks on.
+    void pressingClicks()
+    {
+        const auto pressOn = [](PageId id, const char *name) {
+            goTo(id);
+            QAccessible::queryAccessibleInterface(control(id, name))->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        };
+        pressOn(PageId::Tbg, "Label1");
+        QTRY_VERIFY(isShowing(PageId::Trd));
+        pressOn(PageId::Tendpr, "Panel2");
+        QTRY_VERIFY(!isShowing(PageId::Tendpr));
     }
 };
 
