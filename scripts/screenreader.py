@@ -58,7 +58,7 @@ WALK = [
     step("alt+w", "Leiterauswahl"),
     "Ladders page (an oval pool is in-ground): a ladder, the total",
     tab_to("Leiterauswahl"),
-    step("alt+Down"),                     # opens the list, whose rows Orca reads
+    step("F4"),                           # opens the list, whose rows Orca reads
     step("Down"),
     step("Return"),
     tab_to("Gesamtpreis"),
@@ -219,6 +219,8 @@ def in_session(build):
             until)
 
         log = Log(os.path.join(build, "screenreader-orca.log"))
+        if os.path.exists(log.path):
+            os.remove(log.path)   # the last run's would read as this one's
         # Orca writes its log through a buffer; its customization hook makes it write each line.
         os.makedirs(home + "/orca")
         with open(home + "/orca/orca-customizations.py", "w") as hook:
@@ -272,6 +274,10 @@ def main():
         env.pop(name, None)
     run = subprocess.Popen(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), build],
                            env=env, stdin=subprocess.DEVNULL, start_new_session=True)
+
+    def stop(*_):
+        raise KeyboardInterrupt
+    signal.signal(signal.SIGTERM, stop)
     try:
         sys.exit(run.wait(DEADLINE + 30))
     except (subprocess.TimeoutExpired, KeyboardInterrupt):
