@@ -12,7 +12,7 @@ STRESS_EVENTS ?= 5000
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps bench bench-x11 screenshots install package stress fuzz clean
+.PHONY: run test build deps bench bench-x11 screenshots install package stress fuzz screenreader clean
 
 run: build
 	./$(BUILD)/nixaro
@@ -67,6 +67,11 @@ fuzz:
 	  $$(pkg-config --cflags Qt6Core) tests/fuzz_quotefile.cpp pages/quote/quotefile.cpp \
 	  app/codepage.cpp app/savefile.cpp $$(pkg-config --libs Qt6Core) -o build-fuzz/fuzz_quotefile
 	./build-fuzz/fuzz_quotefile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+
+# What Orca says on a walk through the oval pool by keys alone, in $(BUILD)/screenreader.txt.
+screenreader: build
+	./scripts/install-deps.sh screenreader
+	./scripts/screenreader.py $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(STRESS_BUILD) build-fuzz

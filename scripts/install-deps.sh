@@ -23,6 +23,8 @@ packages=(
 locales=(de_DE.UTF-8 fr_FR.UTF-8)
 # `install-deps.sh fuzz`: also clang with libFuzzer for `make fuzz`.
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
+# `install-deps.sh screenreader`: Orca and a key sender for `make screenreader`.
+[ "${1:-}" = screenreader ] && packages+=(orca xdotool)
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
