@@ -5,10 +5,16 @@
 #include "pages/quote/quotefile.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -32,8 +38,10 @@ public:
     QStringList fileDialogs;
 };
 
-// The user at the program's own file dialogs, typing a name into the folder given,
-// with "Alle Dateien" chosen.
+// The user at the program's own file dialogs in the folder given, with the filter given:
+// types the name into the focused name field and presses Enter or clicks "Öffnen", or
+// picks the file in the list and presses Enter. A "not found" answer is read and
+// closed, and the dialog then cancelled.
 class TypingUser : public FakeDialogs
 {
 public:
@@ -53,14 +61,52 @@ public:
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return typeName();
+            // A failed check leaves no dialog open behind it.
+            const auto close = qScopeGuard([dialog = QPointer<QFileDialog>(dialog)] {
+                if (dialog && dialog->isVisible() && QTest::currentTestFailed())
+                    dialog->reject();
+            });
             dialog->setDirectory(folder);
-            dialog->selectNameFilter(QStringLiteral("Alle Dateien (*)"));
+            dialog->selectNameFilter(filter);
+            QTRY_COMPARE(QApplication::activeWindow(), dialog);
             auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            name->setText(typed);
-            QTest::keyClick(name, Qt::Key_Return);
+            QWidget *target = name;
+            if (how == "list") {
+                auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+                QModelIndexList rows;
+                QTRY_VERIFY(!(rows = view->model()->match(view->model()->index(0, 0, view->rootIndex()),
+                                                          Qt::DisplayRole, typed, 1, Qt::MatchExactly))
+                                 .isEmpty());
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(rows[0]).center());
+                target = view;
+            } else {
+                QVERIFY(name->hasFocus());
+                QTest::keyClicks(name, typed);
+            }
+            answerNotFound(dialog);
+            if (how == "button") {
+                QPushButton *open = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+                QVERIFY(open->isEnabled());
+                clickOn(open);
+            } else {
+                QTest::keyClick(target, Qt::Key_Return);
+            }
         });
     }
-    QString folder, typed;
+    void answerNotFound(QPointer<QFileDialog> dialog)
+    {
+        QTimer::singleShot(10, [this, dialog] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return dialog && dialog->isVisible() ? answerNotFound(dialog) : void();
+            notFound << box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());  // the user may type another name
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    }
+    QString folder, filter, how, typed;
+    QStringList notFound;
 };
 
 QListWidget *list() { return control<QListWidget>(PageId::Tsave, "ur"); }
@@ -281,22 +327,33 @@ private Q_SLOTS:
     }
 
     // Open opens the name typed when that file exists, and adds ".nxr" only when it does
-    // not; saving adds it to a name typed without an extension.
+    // not, typed into the focused field as much as picked in the list; saving adds it to
+    // a name typed without an extension.
     void typedNamesInTheFileDialogs_data()
     {
         QTest::addColumn<QStringList>("files");  // in the folder before
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("how");  // "Enter", "button" ("Öffnen" clicked), "list"
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("opened");  // empty: saved
-        QTest::newRow("name without extension") << QStringList{"angebot", "angebot.nxr"} << "angebot" << "angebot";
-        QTest::newRow("name that needs .nxr") << QStringList{"angebot.nxr"} << "angebot" << "angebot.nxr";
-        QTest::newRow("name with .nxr") << QStringList{"angebot", "angebot.nxr"} << "angebot.nxr" << "angebot.nxr";
-        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << "angebot.txt"
-                                         << "angebot.txt";
-        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << "angebot" << "";
+        QTest::addColumn<QString>("opened");  // empty: saved; "-": not found, nothing opened
+        const QString all = "Alle Dateien (*)", nxr = "Nixarodocumente (*.nxr)";
+        const QStringList both = {"angebot", "angebot.nxr"}, suffixed = {"angebot.nxr"};
+        QTest::newRow("name without extension") << both << all << "Enter" << "angebot" << "angebot";
+        QTest::newRow("name that needs .nxr") << suffixed << all << "Enter" << "angebot" << "angebot.nxr";
+        QTest::newRow("needs .nxr, .nxr filter") << suffixed << nxr << "Enter" << "angebot" << "angebot.nxr";
+        QTest::newRow("needs .nxr, Öffnen") << suffixed << nxr << "button" << "angebot" << "angebot.nxr";
+        QTest::newRow("name with .nxr") << both << all << "Enter" << "angebot.nxr" << "angebot.nxr";
+        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << all << "Enter"
+                                         << "angebot.txt" << "angebot.txt";
+        QTest::newRow("picked in the list") << both << all << "list" << "angebot" << "angebot";
+        QTest::newRow("no such file") << QStringList{"angebot.txt"} << all << "Enter" << "angebot" << "-";
+        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << all << "Enter" << "angebot" << "";
     }
     void typedNamesInTheFileDialogs()
     {
         QFETCH(QStringList, files);
+        QFETCH(QString, filter);
+        QFETCH(QString, how);
         QFETCH(QString, typed);
         QFETCH(QString, opened);
         QTemporaryDir dir;
@@ -304,13 +361,19 @@ private Q_SLOTS:
             writeBytes(dir.filePath(file), file.toLatin1() + "\r\n");
         TypingUser user;
         user.folder = dir.path();
+        user.filter = filter;
+        user.how = how;
         user.typed = typed;
         setList({"Zeile"});
         use(opened.isEmpty() ? "Speichern1" : "ffnen1");
         QCOMPARE(user.messages + user.errors, QStringList());
+        QCOMPARE(user.notFound.size(), opened == "-" ? 1 : 0);
         if (opened.isEmpty()) {
             QCOMPARE(fileBytes(dir.filePath(typed + ".nxr")), QByteArray("Zeile\r\n"));
             QCOMPARE(fileBytes(dir.filePath(typed)), typed.toLatin1() + "\r\n");
+        } else if (opened == "-") {
+            QVERIFY2(user.notFound[0].contains("Die Datei konnte nicht gefunden werden."), qPrintable(user.notFound[0]));
+            QCOMPARE(listLines(), QStringList{"Zeile"});
         } else {
             QCOMPARE(listLines(), QStringList{opened});
         }
