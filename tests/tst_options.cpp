@@ -38,10 +38,9 @@ public:
     QStringList fileDialogs;
 };
 
-// The user at the program's own file dialogs in the folder given, with the filter given:
+// The user at the program's own file dialogs, in the folder and under the filter given:
 // types the name into the focused name field and presses Enter or clicks "Öffnen", or
-// picks the file in the list and presses Enter. A "not found" answer is read and
-// closed, and the dialog then cancelled.
+// picks the file in the list and presses Enter; reads a "not found" answer and cancels.
 class TypingUser : public FakeDialogs
 {
 public:
@@ -58,39 +57,34 @@ public:
     void typeName()
     {
         QTimer::singleShot(10, [this] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QPointer<QFileDialog> dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return typeName();
-            // A failed check leaves no dialog open behind it.
-            const auto close = qScopeGuard([dialog = QPointer<QFileDialog>(dialog)] {
+            const auto close = qScopeGuard([dialog] {  // a failed check leaves no dialog open
                 if (dialog && dialog->isVisible() && QTest::currentTestFailed())
                     dialog->reject();
             });
             dialog->setDirectory(folder);
             dialog->selectNameFilter(filter);
-            QTRY_COMPARE(QApplication::activeWindow(), dialog);
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            QWidget *target = name;
+            QTRY_COMPARE(QApplication::activeWindow(), dialog.data());
+            QWidget *target = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(target->hasFocus());
             if (how == "list") {
                 auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
                 QModelIndexList rows;
                 QTRY_VERIFY(!(rows = view->model()->match(view->model()->index(0, 0, view->rootIndex()),
-                                                          Qt::DisplayRole, typed, 1, Qt::MatchExactly))
-                                 .isEmpty());
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(rows[0]).center());
-                target = view;
+                                                          Qt::DisplayRole, typed)).isEmpty());
+                QTest::mouseClick((target = view)->viewport(), Qt::LeftButton, {}, view->visualRect(rows[0]).center());
             } else {
-                QVERIFY(name->hasFocus());
-                QTest::keyClicks(name, typed);
+                QTest::keyClicks(target, typed);
             }
             answerNotFound(dialog);
             if (how == "button") {
                 QPushButton *open = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
                 QVERIFY(open->isEnabled());
-                clickOn(open);
-            } else {
-                QTest::keyClick(target, Qt::Key_Return);
+                return clickOn(open);
             }
+            QTest::keyClick(target, Qt::Key_Return);
         });
     }
     void answerNotFound(QPointer<QFileDialog> dialog)
@@ -101,7 +95,7 @@ public:
                 return dialog && dialog->isVisible() ? answerNotFound(dialog) : void();
             notFound << box->text();
             QTest::keyClick(box, Qt::Key_Return);
-            QVERIFY(dialog->isVisible());  // the user may type another name
+            QVERIFY(dialog->isVisible());  // for another name
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
     }
@@ -327,32 +321,29 @@ private Q_SLOTS:
     }
 
     // Open opens the name typed when that file exists, and adds ".nxr" only when it does
-    // not, typed into the focused field as much as picked in the list; saving adds it to
-    // a name typed without an extension.
+    // not, typed into the focused field or picked in the list; saving adds it to a name
+    // typed without an extension.
     void typedNamesInTheFileDialogs_data()
     {
         QTest::addColumn<QStringList>("files");  // in the folder before
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("how");  // "Enter", "button" ("Öffnen" clicked), "list"
+        QTest::addColumn<QString>("how");  // "Enter", "button" ("Öffnen"), "list"; a second word: the .nxr filter
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("opened");  // empty: saved; "-": not found, nothing opened
-        const QString all = "Alle Dateien (*)", nxr = "Nixarodocumente (*.nxr)";
         const QStringList both = {"angebot", "angebot.nxr"}, suffixed = {"angebot.nxr"};
-        QTest::newRow("name without extension") << both << all << "Enter" << "angebot" << "angebot";
-        QTest::newRow("name that needs .nxr") << suffixed << all << "Enter" << "angebot" << "angebot.nxr";
-        QTest::newRow("needs .nxr, .nxr filter") << suffixed << nxr << "Enter" << "angebot" << "angebot.nxr";
-        QTest::newRow("needs .nxr, Öffnen") << suffixed << nxr << "button" << "angebot" << "angebot.nxr";
-        QTest::newRow("name with .nxr") << both << all << "Enter" << "angebot.nxr" << "angebot.nxr";
-        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << all << "Enter"
-                                         << "angebot.txt" << "angebot.txt";
-        QTest::newRow("picked in the list") << both << all << "list" << "angebot" << "angebot";
-        QTest::newRow("no such file") << QStringList{"angebot.txt"} << all << "Enter" << "angebot" << "-";
-        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << all << "Enter" << "angebot" << "";
+        QTest::newRow("name without extension") << both << "Enter" << "angebot" << "angebot";
+        QTest::newRow("name that needs .nxr") << suffixed << "Enter" << "angebot" << "angebot.nxr";
+        QTest::newRow("needs .nxr, .nxr filter") << suffixed << "Enter nxr" << "angebot" << "angebot.nxr";
+        QTest::newRow("needs .nxr, Öffnen") << suffixed << "button nxr" << "angebot" << "angebot.nxr";
+        QTest::newRow("name with .nxr") << both << "Enter" << "angebot.nxr" << "angebot.nxr";
+        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << "Enter" << "angebot.txt"
+                                         << "angebot.txt";
+        QTest::newRow("picked in the list") << both << "list" << "angebot" << "angebot";
+        QTest::newRow("no such file") << QStringList{"angebot.txt"} << "Enter" << "angebot" << "-";
+        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << "Enter" << "angebot" << "";
     }
     void typedNamesInTheFileDialogs()
     {
         QFETCH(QStringList, files);
-        QFETCH(QString, filter);
         QFETCH(QString, how);
         QFETCH(QString, typed);
         QFETCH(QString, opened);
@@ -361,8 +352,8 @@ private Q_SLOTS:
             writeBytes(dir.filePath(file), file.toLatin1() + "\r\n");
         TypingUser user;
         user.folder = dir.path();
-        user.filter = filter;
-        user.how = how;
+        user.how = how.section(' ', 0, 0);
+        user.filter = how.endsWith("nxr") ? "Nixarodocumente (*.nxr)" : "Alle Dateien (*)";
         user.typed = typed;
         setList({"Zeile"});
         use(opened.isEmpty() ? "Speichern1" : "ffnen1");
