@@ -73,7 +73,8 @@ protected:
     {
         auto *buttons = findChild<QDialogButtonBox *>();
         auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (!m_open && buttons && name && acceptMode() == AcceptOpen && (m_open = buttons->button(QDialogButtonBox::Open))) {
+        if (!m_open && buttons && name && acceptMode() == AcceptOpen
+            && (m_open = buttons->button(QDialogButtonBox::Open))) {
             m_open->installEventFilter(this);
             connect(name, &QLineEdit::textChanged, this, [this] { enableOpen(); });
         }

@@ -71,10 +71,15 @@ public:
             QVERIFY(target->hasFocus());
             if (how == "list") {
                 auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
-                QModelIndexList rows;
-                QTRY_VERIFY(!(rows = view->model()->match(view->model()->index(0, 0, view->rootIndex()),
-                                                          Qt::DisplayRole, typed)).isEmpty());
-                QTest::mouseClick((target = view)->viewport(), Qt::LeftButton, {}, view->visualRect(rows[0]).center());
+                auto pick = [&] {  // again while the listing is still sorted and a click misses
+                    const QModelIndexList rows =
+                        view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole, typed);
+                    if (!rows.isEmpty())
+                        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(rows[0]).center());
+                    return view->currentIndex().data().toString() == typed;
+                };
+                QTRY_VERIFY(pick());
+                target = view;
             } else {
                 QTest::keyClicks(target, typed);
             }

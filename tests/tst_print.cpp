@@ -325,7 +325,8 @@ private Q_SLOTS:
         QTRY_COMPARE(user.saveDialogs, QStringList{"PDFDialog1 PDF-Dokumente (*.pdf) " + quote::documentsFolder()
                                                     + "/Angebot Ovalformbecken " + today() + ".pdf"});
         QCOMPARE(readPdf(user.pdf), expectedReading(ovalPool));
-        const QString info = run("pdfinfo", {user.pdf}) + run("pdfinfo", {"-meta", user.pdf}) + run("pdffonts", {user.pdf});
+        const QString info =
+            run("pdfinfo", {user.pdf}) + run("pdfinfo", {"-meta", user.pdf}) + run("pdffonts", {user.pdf});
         for (const char *shown : {"Title: +Angebot Nixaro – Ovalformbecken 3,50 m x 7,00 m\n",
                                   "Author: +Marvasten Reinigungs- und Pooltechnik\n", "Creator: +Nixaro\n",
                                   "pdfaid:part=.1. pdfaid:conformance=.B.", "LiberationSans .* yes ",
@@ -345,7 +346,8 @@ private Q_SLOTS:
         const QString oval = "Angebot Nixaro – Ovalformbecken 3,50 m x 7,00 m", name = "Angebot Ovalformbecken";
         QTest::newRow("handed on") << ovalPool << 0 << oval << name;
         QTest::newRow("pools without size, one twice")
-            << QStringList{"  Rundbecken", "Volumen: 9m³", "  Achtformbecken", "Beckengröße: 0"} + ovalPool + ovalPool << 0
+            << QStringList{"  Rundbecken", "Volumen: 9m³", "  Achtformbecken", "Beckengröße: 0"} + ovalPool + ovalPool
+            << 0
             << "Angebot Nixaro – Rundbecken, Achtformbecken, Ovalformbecken 3,50 m x 7,00 m"
             << "Angebot Rundbecken Achtformbecken Ovalformbecken";
         QTest::newRow("empty list") << QStringList() << 0 << "Angebot Nixaro" << "Angebot";

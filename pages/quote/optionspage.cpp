@@ -214,9 +214,10 @@ void Tsave::Drucken1Click()
 void Tsave::PDF1Click()
 {
     const QStringList lines = listLines();
-    const QString path = dialogs().saveFileName(
-        this, {QStringLiteral("PDFDialog1"), QStringLiteral("Als PDF speichern"), {QStringLiteral("PDF-Dokumente (*.pdf)")},
-               QStringLiteral("pdf"), QDir(quote::documentsFolder()).filePath(quote::pdfName(lines, QDate::currentDate()))});
+    const QString proposed = QDir(quote::documentsFolder()).filePath(quote::pdfName(lines, QDate::currentDate()));
+    const QString path = dialogs().saveFileName(this, {QStringLiteral("PDFDialog1"), QStringLiteral("Als PDF speichern"),
+                                                       {QStringLiteral("PDF-Dokumente (*.pdf)")}, QStringLiteral("pdf"),
+                                                       proposed});
     if (!path.isEmpty())
         quote::saveQuotePdf(path, lines);
 }

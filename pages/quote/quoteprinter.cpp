@@ -303,7 +303,8 @@ void printQuote(QPrinter &printer, const QStringList &list)
         return;
     }
     // The PDF as the printer would write it, but into memory first.
-    app::saveFile(printer.outputFileName(), quotePdf(list, printer.docName(), printer.pageLayout(), printer.resolution()));
+    app::saveFile(printer.outputFileName(),
+                  quotePdf(list, printer.docName(), printer.pageLayout(), printer.resolution()));
 }
 
 void saveQuotePdf(const QString &path, const QStringList &list)
