@@ -17,6 +17,15 @@ struct FileDialogSetup
     QStringList nameFilters;  // Qt name filters, "Texte (*.txt)"
     QString defaultSuffix;    // saving: added to a name typed without one; opening: added
                               // to a typed name only when no file has that name as typed
+    QString proposedFile;     // saving: the folder and name offered; empty: the folder
+                              // visited last, no name
+};
+
+// A mail for the desktop's mail program to open, for the user to send.
+struct Mail
+{
+    QString to, subject, body;
+    QString attachment;  // path of a file to attach
 };
 
 // The program's dialogs and its one request to the desktop, in one place so that
@@ -34,6 +43,11 @@ public:
     virtual void error(QWidget *parent, const QString &text);
     // Asks the desktop to open a web address in the default browser; false on failure.
     virtual bool openUrl(const QUrl &url);
+    // Hands the mail to the desktop's mail program (xdg-email) and returns at once; the
+    // program never sends mail itself. Where xdg-email is missing or fails, a mailto:
+    // address without the attachment goes to openUrl(), and a message says where the
+    // attachment lies.
+    virtual void composeMail(QWidget *parent, const Mail &mail);
     // File dialogs: the chosen path, or an empty text when the user cancels.
     virtual QString saveFileName(QWidget *parent, const FileDialogSetup &setup);
     virtual QString openFileName(QWidget *parent, const FileDialogSetup &setup);

@@ -82,6 +82,7 @@ public:
         return chance(50);
     }
     bool openUrl(const QUrl &) override { return chance(50); }
+    void composeMail(QWidget *, const app::Mail &) override {}  // never the desktop's mail program
     QString saveFileName(QWidget *, const app::FileDialogSetup &) override { return somePath(); }
     QString openFileName(QWidget *, const app::FileDialogSetup &) override { return somePath(); }
     bool choosePrinter(QWidget *, QPrinter &printer, const QString &) override
@@ -265,6 +266,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     app::setUpApplication();
+    // The PDF of a mailed quote goes to a cache folder of the run's own.
+    const QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     unsigned long long seed = std::random_device{}();
     long events = 10000;
     for (int i = 1; i < argc; ++i) {

@@ -5,10 +5,16 @@
 #include "pages/quote/quotefile.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -32,8 +38,9 @@ public:
     QStringList fileDialogs;
 };
 
-// The user at the program's own file dialogs, typing a name into the folder given,
-// with "Alle Dateien" chosen.
+// The user at the program's own file dialogs, in the folder and under the filter given:
+// types the name into the focused name field and presses Enter or clicks "Öffnen", or
+// picks the file in the list and presses Enter; reads a "not found" answer and cancels.
 class TypingUser : public FakeDialogs
 {
 public:
@@ -50,17 +57,55 @@ public:
     void typeName()
     {
         QTimer::singleShot(10, [this] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QPointer<QFileDialog> dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return typeName();
+            const auto close = qScopeGuard([dialog] {  // a failed check leaves no dialog open
+                if (dialog && dialog->isVisible() && QTest::currentTestFailed())
+                    dialog->reject();
+            });
             dialog->setDirectory(folder);
-            dialog->selectNameFilter(QStringLiteral("Alle Dateien (*)"));
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            name->setText(typed);
-            QTest::keyClick(name, Qt::Key_Return);
+            dialog->selectNameFilter(filter);
+            QTRY_COMPARE(QApplication::activeWindow(), dialog.data());
+            QWidget *target = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(target->hasFocus());
+            if (how == "list") {
+                auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+                auto pick = [&] {  // again while the listing is still sorted and a click misses
+                    const QModelIndexList rows =
+                        view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole, typed);
+                    if (!rows.isEmpty())
+                        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(rows[0]).center());
+                    return view->currentIndex().data().toString() == typed;
+                };
+                QTRY_VERIFY(pick());
+                target = view;
+            } else {
+                QTest::keyClicks(target, typed);
+            }
+            answerNotFound(dialog);
+            if (how == "button") {
+                QPushButton *open = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+                QVERIFY(open->isEnabled());
+                return clickOn(open);
+            }
+            QTest::keyClick(target, Qt::Key_Return);
         });
     }
-    QString folder, typed;
+    void answerNotFound(QPointer<QFileDialog> dialog)
+    {
+        QTimer::singleShot(10, [this, dialog] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return dialog && dialog->isVisible() ? answerNotFound(dialog) : void();
+            notFound << box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());  // for another name
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    }
+    QString folder, filter, how, typed;
+    QStringList notFound;
 };
 
 QListWidget *list() { return control<QListWidget>(PageId::Tsave, "ur"); }
@@ -281,22 +326,30 @@ private Q_SLOTS:
     }
 
     // Open opens the name typed when that file exists, and adds ".nxr" only when it does
-    // not; saving adds it to a name typed without an extension.
+    // not, typed into the focused field or picked in the list; saving adds it to a name
+    // typed without an extension.
     void typedNamesInTheFileDialogs_data()
     {
         QTest::addColumn<QStringList>("files");  // in the folder before
+        QTest::addColumn<QString>("how");  // "Enter", "button" ("Öffnen"), "list"; a second word: the .nxr filter
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("opened");  // empty: saved
-        QTest::newRow("name without extension") << QStringList{"angebot", "angebot.nxr"} << "angebot" << "angebot";
-        QTest::newRow("name that needs .nxr") << QStringList{"angebot.nxr"} << "angebot" << "angebot.nxr";
-        QTest::newRow("name with .nxr") << QStringList{"angebot", "angebot.nxr"} << "angebot.nxr" << "angebot.nxr";
-        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << "angebot.txt"
+        QTest::addColumn<QString>("opened");  // empty: saved; "-": not found, nothing opened
+        const QStringList both = {"angebot", "angebot.nxr"}, suffixed = {"angebot.nxr"};
+        QTest::newRow("name without extension") << both << "Enter" << "angebot" << "angebot";
+        QTest::newRow("name that needs .nxr") << suffixed << "Enter" << "angebot" << "angebot.nxr";
+        QTest::newRow("needs .nxr, .nxr filter") << suffixed << "Enter nxr" << "angebot" << "angebot.nxr";
+        QTest::newRow("needs .nxr, Öffnen") << suffixed << "button nxr" << "angebot" << "angebot.nxr";
+        QTest::newRow("name with .nxr") << both << "Enter" << "angebot.nxr" << "angebot.nxr";
+        QTest::newRow("other extension") << QStringList{"angebot.txt", "angebot.txt.nxr"} << "Enter" << "angebot.txt"
                                          << "angebot.txt";
-        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << "angebot" << "";
+        QTest::newRow("picked in the list") << both << "list" << "angebot" << "angebot";
+        QTest::newRow("no such file") << QStringList{"angebot.txt"} << "Enter" << "angebot" << "-";
+        QTest::newRow("saving adds .nxr") << QStringList{"angebot"} << "Enter" << "angebot" << "";
     }
     void typedNamesInTheFileDialogs()
     {
         QFETCH(QStringList, files);
+        QFETCH(QString, how);
         QFETCH(QString, typed);
         QFETCH(QString, opened);
         QTemporaryDir dir;
@@ -304,13 +357,19 @@ private Q_SLOTS:
             writeBytes(dir.filePath(file), file.toLatin1() + "\r\n");
         TypingUser user;
         user.folder = dir.path();
+        user.how = how.section(' ', 0, 0);
+        user.filter = how.endsWith("nxr") ? "Nixarodocumente (*.nxr)" : "Alle Dateien (*)";
         user.typed = typed;
         setList({"Zeile"});
         use(opened.isEmpty() ? "Speichern1" : "ffnen1");
         QCOMPARE(user.messages + user.errors, QStringList());
+        QCOMPARE(user.notFound.size(), opened == "-" ? 1 : 0);
         if (opened.isEmpty()) {
             QCOMPARE(fileBytes(dir.filePath(typed + ".nxr")), QByteArray("Zeile\r\n"));
             QCOMPARE(fileBytes(dir.filePath(typed)), typed.toLatin1() + "\r\n");
+        } else if (opened == "-") {
+            QVERIFY2(user.notFound[0].contains("Die Datei konnte nicht gefunden werden."), qPrintable(user.notFound[0]));
+            QCOMPARE(listLines(), QStringList{"Zeile"});
         } else {
             QCOMPARE(listLines(), QStringList{opened});
         }

@@ -6,6 +6,7 @@
 #include "app/mainmenu.h"
 #include "pages/quote/quoteprinter.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QPdfWriter>
@@ -14,7 +15,9 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 
 
 using namespace app;
@@ -36,19 +39,25 @@ public:
         printer.setOutputFileName(pdf);
         return true;
     }
-    QString saveFileName(QWidget *, const FileDialogSetup &) override { return quoteFile; }
+    QString saveFileName(QWidget *, const FileDialogSetup &setup) override
+    {
+        saveDialogs << setup.name + ' ' + setup.nameFilters.join(";;") + ' ' + setup.proposedFile;
+        return setup.name == "PDFDialog1" ? pdf : quoteFile;
+    }
     QString openFileName(QWidget *, const FileDialogSetup &) override { return quoteFile; }
     QString pdf, quoteFile;
-    QStringList printDialogs;
+    QStringList printDialogs, saveDialogs;
 };
 
-QString pdfText(const QString &pdf)
+QString run(const QString &program, const QStringList &arguments)
 {
     QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.start(program, arguments);
     p.waitForFinished(20000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
+
+QString pdfText(const QString &pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
 
 // The lines that carry text, blanks evened out: pdftotext places words by position,
 // so runs of blanks do not come back as they were printed.
@@ -75,6 +84,20 @@ void trigger(const char *entry)
 {
     page(PageId::Tsave)->findChild<QAction *>(QString::fromLatin1(entry))->trigger();
 }
+
+// "&Datei" opened with Alt+D and an entry chosen by its letter, as a keyboard user does.
+void chooseByKeyboard(Qt::Key letter)
+{
+    goTo(PageId::Tsave);
+    QTest::keyClick(page(PageId::Tsave), Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), letter);
+}
+
+QString today() { return QDate::currentDate().toString(Qt::ISODate); }
+
+const QStringList ovalPool = {" ", QString(26, ' ') + "Ovalformbecken", " ", "Beckenhöhe: 1,50 m",
+                              "Beckengröße: 3,50 m x 7,00 m", "Schwimmbeckengesamtpreis: 4999,00"};
 
 } // namespace
 
@@ -122,9 +145,13 @@ private Q_SLOTS:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("angebot.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
         quote::printQuote(printer, lines);
         QCOMPARE(readPdf(printer.outputFileName()), expectedReading(lines));
         QCOMPARE(pdfText(printer.outputFileName()).count('\f') > 1, severalPages);
+        // Saved as a PDF: the printed document, line for line and page for page.
+        quote::saveQuotePdf(dir.filePath("gespeichert.pdf"), lines);
+        QCOMPARE(pdfText(dir.filePath("gespeichert.pdf")), pdfText(printer.outputFileName()));
     }
 
     // Every word of a long quote lies within the margins (20 mm left, 15 mm elsewhere on
@@ -207,8 +234,17 @@ private Q_SLOTS:
     }
 
     // A full disk used to cut an existing PDF of the same name to nothing, silently.
+    void failedPdfLeavesTheOldOneAndSaysSo_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("printed to a file") << "Drucken1" << "Cannot create file ";
+        QTest::newRow("saved as PDF") << "PDF1" << "Das Angebot konnte nicht als PDF gespeichert werden:\n";
+    }
     void failedPdfLeavesTheOldOneAndSaysSo()
     {
+        QFETCH(QString, entry);
+        QFETCH(QString, error);
         QTemporaryDir dir;
         PrintingUser user;
         user.pdf = dir.filePath("angebot.pdf");
@@ -221,11 +257,12 @@ private Q_SLOTS:
 
         {
             FullDisk disk(4096);
-            trigger("Drucken1");
+            trigger(qPrintable(entry));
         }
 
         QCOMPARE(user.errors.size(), 1);
-        QVERIFY2(user.errors[0].startsWith("Cannot create file " + user.pdf), qPrintable(user.errors[0]));
+        QVERIFY2(user.errors[0].startsWith(error + user.pdf), qPrintable(user.errors[0]));
+        QCOMPARE(user.messages, QStringList());
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("%PDF- old quote"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"angebot.pdf"});
@@ -268,6 +305,97 @@ private Q_SLOTS:
         info.start("pdfinfo", {user.pdf});
         info.waitForFinished(20000);
         QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Title: +Nixaro-Angebot")));
+    }
+
+    // "Als &PDF speichern…" by keyboard: the documents folder proposed; an archivable PDF/A
+    // with its metadata and fonts. The file menu as a screen reader reads it.
+    void savedPdfCarriesItsMetadata()
+    {
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(control(PageId::Tsave, "Datei1"));
+        QStringList names;
+        for (int i = 0; i < menu->childCount(); ++i)
+            names << menu->child(i)->text(QAccessible::Name);
+        QCOMPARE(names.join('|'), "Drucken|Öffnen|Speichern unter|Als PDF speichern…|Per E-Mail senden…|Beenden");
+        QTemporaryDir dir;
+        PrintingUser user;
+        user.pdf = dir.filePath("angebot.pdf");
+        list()->clear();
+        list()->addItems(ovalPool);
+        chooseByKeyboard(Qt::Key_P);
+        QTRY_COMPARE(user.saveDialogs, QStringList{"PDFDialog1 PDF-Dokumente (*.pdf) " + quote::documentsFolder()
+                                                    + "/Angebot Ovalformbecken " + today() + ".pdf"});
+        QCOMPARE(readPdf(user.pdf), expectedReading(ovalPool));
+        const QString info =
+            run("pdfinfo", {user.pdf}) + run("pdfinfo", {"-meta", user.pdf}) + run("pdffonts", {user.pdf});
+        for (const char *shown : {"Title: +Angebot Nixaro – Ovalformbecken 3,50 m x 7,00 m\n",
+                                  "Author: +Marvasten Reinigungs- und Pooltechnik\n", "Creator: +Nixaro\n",
+                                  "pdfaid:part=.1. pdfaid:conformance=.B.", "LiberationSans .* yes ",
+                                  "<dc:creator><rdf:Seq><rdf:li>Marvasten Reinigungs- und Pooltechnik<"})
+            QVERIFY2(info.contains(QRegularExpression(shown)), shown);
+        QVERIFY(!info.contains(QRegularExpression(" no +(yes|no) +(yes|no) +\\d+ +\\d+\n")));  // every font embedded
+    }
+
+    // "Per &E-Mail senden…" by keyboard: the PDF in the cache folder, handed to a stand-in
+    // xdg-email that records its arguments; missing or failing, a mailto: address.
+    void mailToTheDealer_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("exitCode");  // of the stand-in; -1: none that runs
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("pdf");  // its name before the date
+        const QString oval = "Angebot Nixaro – Ovalformbecken 3,50 m x 7,00 m", name = "Angebot Ovalformbecken";
+        QTest::newRow("handed on") << ovalPool << 0 << oval << name;
+        QTest::newRow("pools without size, one twice")
+            << QStringList{"  Rundbecken", "Volumen: 9m³", "  Achtformbecken", "Beckengröße: 0"} + ovalPool + ovalPool
+            << 0
+            << "Angebot Nixaro – Rundbecken, Achtformbecken, Ovalformbecken 3,50 m x 7,00 m"
+            << "Angebot Rundbecken Achtformbecken Ovalformbecken";
+        QTest::newRow("empty list") << QStringList() << 0 << "Angebot Nixaro" << "Angebot";
+        QTest::newRow("mail program fails") << ovalPool << 3 << oval << name;
+        QTest::newRow("no xdg-email") << ovalPool << -1 << oval << name;
+    }
+    void mailToTheDealer()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, exitCode);
+        QFETCH(QString, subject);
+        QFETCH(QString, pdf);
+        QTemporaryDir dir;
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([path] { qputenv("PATH", path); qunsetenv("XDG_CACHE_HOME"); });
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
+        qputenv("PATH", QFile::encodeName(dir.path()) + (exitCode < 0 ? "" : ":" + path));
+        QFile script(dir.filePath("xdg-email"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nfor a; do printf '%s\\0' \"$a\"; done >\"$0.part\"; mv \"$0.part\" \"$0.args\"; exit "
+                     + QByteArray::number(exitCode) + "\n");
+        script.close();
+        script.setPermissions(exitCode < 0 ? QFile::ReadOwner : QFile::ReadOwner | QFile::ExeOwner);
+        PrintingUser user;
+        list()->clear();
+        list()->addItems(lines);
+        chooseByKeyboard(Qt::Key_E);
+
+        pdf = dir.filePath("cache/Nixaro/" + pdf + ' ' + today() + ".pdf");
+        if (exitCode == 0) {
+            QFile args(dir.filePath("xdg-email.args"));
+            QTRY_VERIFY(args.exists());
+            QVERIFY(args.open(QIODevice::ReadOnly));
+            const QStringList body = lines.isEmpty() ? QStringList() : QStringList{"--body", lines.join('\n')};
+            const QStringList attached = {"--attach", pdf, dealer::emails[0]};
+            QCOMPARE(QString::fromUtf8(args.readAll()).split(QChar(0), Qt::SkipEmptyParts),
+                     (QStringList{"--utf8", "--subject", subject} + body + attached));
+            QCOMPARE(user.messages + user.errors, QStringList());
+        } else {
+            QTRY_COMPARE(user.messages.size(), 1);
+            QVERIFY2(user.messages[0].contains(pdf), qPrintable(user.messages[0]));
+            const QUrlQuery query(user.urls.value(0));
+            QCOMPARE(user.urls.value(0).toString(QUrl::RemoveQuery), "mailto:" + dealer::emails[0]);
+            QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), subject);
+            QCOMPARE(query.queryItemValue("body", QUrl::FullyDecoded), lines.join("\r\n"));
+        }
+        qputenv("PATH", path);
+        QCOMPARE(readPdf(pdf), expectedReading(lines));
     }
 
     // A customer picks a round pool, goes on to the options page through the menu,

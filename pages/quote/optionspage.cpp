@@ -5,14 +5,17 @@
 #include "quotesummary.h"
 
 #include "app/daten.h"
+#include "app/dealer.h"
 #include "app/dialogs.h"
 #include "app/handlers.h"
 #include "app/mainmenu.h"
 #include "app/menus.h"
 #include "app/navigation.h"
 
+#include <QDir>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QStandardPaths>
 
 using namespace app;
 
@@ -38,7 +41,7 @@ FileDialogSetup quoteFileDialog(const char *name, const QString &title)
 {
     return {QString::fromLatin1(name), title,
             {QStringLiteral("Nixarodocumente (*.nxr)"), QStringLiteral("Alle Dateien (*)")},
-            QStringLiteral("nxr")};
+            QStringLiteral("nxr"), {}};
 }
 
 // Entries of the main menu that the user never sees. They belong to the menu bar but
@@ -66,6 +69,8 @@ Tsave::Tsave() : Page(QStringLiteral("Optionen"), {792, 514})
     onTriggered(addMenuEntry(file, "Drucken1", QStringLiteral("D&rucken")), [this] { Drucken1Click(); });
     onTriggered(addMenuEntry(file, "ffnen1", QStringLiteral("&Öffnen")), [this] { ffnen1Click(); });
     onTriggered(addMenuEntry(file, "Speichern1", QStringLiteral("&Speichern unter")), [this] { Speichern1Click(); });
+    onTriggered(addMenuEntry(file, "PDF1", QStringLiteral("Als &PDF speichern…")), [this] { PDF1Click(); });
+    onTriggered(addMenuEntry(file, "EMail1", QStringLiteral("Per &E-Mail senden…")), [this] { EMail1Click(); });
     addExitEntry(file);
     addGoToMenu(bar, GoTo::Optionen, GoToCaptions::Options);
     addHiddenEntry(bar, "N1", QStringLiteral("--->--->--->--->"));
@@ -203,6 +208,30 @@ void Tsave::Drucken1Click()
     if (!dialogs().choosePrinter(this, *m_printer, QStringLiteral("PrintDialog1")))
         return;
     quote::printQuote(*m_printer, listLines());
+}
+
+// "&Datei" / "Als &PDF speichern…": the printed quote as a PDF file; cancelling does nothing.
+void Tsave::PDF1Click()
+{
+    const QStringList lines = listLines();
+    const QString proposed = QDir(quote::documentsFolder()).filePath(quote::pdfName(lines, QDate::currentDate()));
+    const QString path = dialogs().saveFileName(this, {QStringLiteral("PDFDialog1"), QStringLiteral("Als PDF speichern"),
+                                                       {QStringLiteral("PDF-Dokumente (*.pdf)")}, QStringLiteral("pdf"),
+                                                       proposed});
+    if (!path.isEmpty())
+        quote::saveQuotePdf(path, lines);
+}
+
+// "&Datei" / "Per &E-Mail senden…": the PDF, kept in the cache folder, attached to a
+// mail to the dealer that the customer's mail program opens.
+void Tsave::EMail1Click()
+{
+    const QStringList lines = listLines();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(folder);
+    const QString pdf = QDir(folder).filePath(quote::pdfName(lines, QDate::currentDate()));
+    quote::saveQuotePdf(pdf, lines);
+    dialogs().composeMail(this, {dealer::emails.constFirst(), quote::quoteTitle(lines), lines.join(u'\n'), pdf});
 }
 
 // Hidden "Daten &Anzeigen": the older summary.

@@ -36,6 +36,8 @@ private:
     void Speichern1Click();
     void ffnen1Click();
     void Drucken1Click();
+    void PDF1Click();
+    void EMail1Click();
     void Daten1Click();
     void Entfernen1Click();
     void Neu1Click();

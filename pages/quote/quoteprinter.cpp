@@ -1,5 +1,7 @@
 #include "quoteprinter.h"
 
+#include "quotesummary.h"
+
 #include "app/dealer.h"
 #include "app/errors.h"
 #include "app/savefile.h"
@@ -8,10 +10,12 @@
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <map>
 
 #include <cerrno>
 
@@ -56,17 +60,38 @@ QList<PrintLine> quoteDocument(const QStringList &list)
 
 const QString documentName = QStringLiteral("Nixaro-Angebot");
 
+QString quoteTitle(const QStringList &list)
+{
+    QStringList names;
+    for (const Pool &pool : poolsOf(list))
+        names << (pool.size.isEmpty() ? pool.shape : pool.shape + u' ' + pool.size);
+    const QString title = QStringLiteral("Angebot Nixaro");
+    return names.isEmpty() ? title : title + QStringLiteral(" – ") + names.join(QStringLiteral(", "));
+}
+
+QString pdfName(const QStringList &list, QDate date)
+{
+    QStringList words{QStringLiteral("Angebot")};
+    for (const Pool &pool : poolsOf(list))
+        if (!words.contains(pool.shape))
+            words << pool.shape;
+    words << date.toString(Qt::ISODate);
+    return words.join(u' ') + QStringLiteral(".pdf");
+}
+
+QString documentsFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
+}
+
 void setUpQuotePrinter(QPrinter &printer)
 {
     printer.setDocName(documentName);
     printer.setCreator(QStringLiteral("Nixaro"));
     // With a real printer Qt proposes the PDF file itself, named after the document.
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        printer.setOutputFileName(QDir(folder).filePath(documentName + QStringLiteral(".pdf")));
-    }
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(QDir(documentsFolder()).filePath(documentName + QStringLiteral(".pdf")));
 }
 
 LinePrinter::LinePrinter(QPagedPaintDevice &device, QPrinter *printer) : m_device(device), m_printer(printer) {}
@@ -188,7 +213,87 @@ void printLines(LinePrinter &device, const QStringList &list)
     }
     device.close();
 }
+
+// A PDF text string that holds any character: UTF-16 with its byte-order mark, in hex.
+QByteArray pdfText(const QString &text)
+{
+    QByteArray utf16("\xfe\xff");
+    for (const QChar c : text) {
+        utf16 += char(c.unicode() >> 8);
+        utf16 += char(c.unicode() & 0xff);
+    }
+    return '<' + utf16.toHex() + '>';
+}
+
+// Qt 6.4's PDF writer knows no author. It goes into the document information and the
+// XMP metadata (which must agree in a PDF/A) by an update appended to the document, as
+// PDF allows: both objects written anew and a cross-reference section for the two.
+// A document not laid out as Qt writes it stays as it is.
+void addAuthor(QByteArray &pdf, const QString &author)
+{
+    const QString text = QString::fromLatin1(pdf);
+    const auto trailer = QRegularExpression(QStringLiteral(R"(trailer\s*<<(.*)>>\s*startxref\s*(\d+)\s*%%EOF\s*$)"),
+                                            QRegularExpression::DotMatchesEverythingOption)
+                             .match(text);
+    const auto meta = QRegularExpression(QStringLiteral(R"(\n(\d+) 0 obj\s*<<\s*/Type /Metadata /Subtype /XML\s*)"
+                                                        R"(/Length (\d+)\s*>>\s*stream\n)"))
+                          .match(text);
+    if (!trailer.hasMatch() || !meta.hasMatch())
+        return;
+    const QString dict = trailer.captured(1);
+    auto entry = [&dict](const char *pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern)).match(dict).captured(1).toLatin1();
+    };
+    const QByteArray info = entry(R"(/Info (\d+) 0 R)"), root = entry(R"(/Root (\d+) 0 R)"),
+                     size = entry(R"(/Size (\d+))"), id = entry(R"((/ID\s*\[[^\]]*\]))");
+    const qsizetype infoAt = pdf.indexOf("\n" + info + " 0 obj");
+    const qsizetype infoStart = pdf.indexOf("<<", infoAt), infoEnd = pdf.indexOf("endobj", infoAt);
+    QByteArray xmp = pdf.mid(meta.capturedEnd(), meta.captured(2).toLongLong());
+    const qsizetype rdfEnd = xmp.lastIndexOf("</rdf:RDF>");
+    if (info.isEmpty() || root.isEmpty() || size.isEmpty() || infoAt < 0 || infoStart < 0 || infoEnd < 0 || rdfEnd < 0)
+        return;
+    xmp.insert(rdfEnd, "<rdf:Description xmlns:dc=\"http://purl.org/dc/elements/1.1/\" rdf:about=\"\">"
+                       "<dc:creator><rdf:Seq><rdf:li>"
+                           + author.toHtmlEscaped().toUtf8() + "</rdf:li></rdf:Seq></dc:creator></rdf:Description>\n");
+
+    QByteArray update = pdf.endsWith('\n') ? QByteArray() : QByteArray("\n");
+    std::map<int, qsizetype> offsets;  // object number: where it starts
+    auto write = [&](const QByteArray &object, const QByteArray &body) {
+        offsets[object.toInt()] = pdf.size() + update.size();
+        update += object + " 0 obj\n" + body + "\nendobj\n";
+    };
+    write(info, "<<\n/Author " + pdfText(author) + '\n' + pdf.mid(infoStart + 2, infoEnd - infoStart - 2).trimmed());
+    write(meta.captured(1).toLatin1(), "<<\n/Type /Metadata /Subtype /XML\n/Length " + QByteArray::number(xmp.size())
+                                           + "\n>>\nstream\n" + xmp + "\nendstream");
+    const qsizetype xrefAt = pdf.size() + update.size();
+    update += "xref\n0 1\n0000000000 65535 f \n";
+    for (const auto &[object, at] : offsets)
+        update += QByteArray::number(object) + " 1\n" + QByteArray::number(at).rightJustified(10, '0') + " 00000 n \n";
+    update += "trailer\n<<\n/Size " + size + "\n/Info " + info + " 0 R\n/Root " + root + " 0 R\n/Prev "
+              + trailer.captured(2).toLatin1() + '\n' + id + "\n>>\nstartxref\n" + QByteArray::number(xrefAt)
+              + "\n%%EOF\n";
+    pdf += update;
+}
 } // namespace
+
+QByteArray quotePdf(const QStringList &list, const QString &title, const QPageLayout &layout, int resolution)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Nixaro"));
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
+        LinePrinter device(writer);
+        printLines(device, list);
+    }
+    QByteArray bytes = pdf.data();
+    addAuthor(bytes, app::dealer::maker);
+    return bytes;
+}
 
 void printQuote(QPrinter &printer, const QStringList &list)
 {
@@ -198,18 +303,17 @@ void printQuote(QPrinter &printer, const QStringList &list)
         return;
     }
     // The PDF as the printer would write it, but into memory first.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setTitle(printer.docName());
-        writer.setCreator(printer.creator());
-        writer.setResolution(printer.resolution());
-        writer.setPageLayout(printer.pageLayout());
-        LinePrinter device(writer);
-        printLines(device, list);
-    }
-    app::saveFile(printer.outputFileName(), pdf.data());
+    app::saveFile(printer.outputFileName(),
+                  quotePdf(list, printer.docName(), printer.pageLayout(), printer.resolution()));
+}
+
+void saveQuotePdf(const QString &path, const QStringList &list)
+{
+    QString reason;
+    if (!app::saveFile(path, quotePdf(list, quoteTitle(list)), &reason))
+        throw app::Error(QStringLiteral("Das Angebot konnte nicht als PDF gespeichert werden:\n%1\n%2\n"
+                                        "Eine vorhandene Datei dieses Namens ist unverändert.")
+                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace quote

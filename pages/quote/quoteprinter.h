@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
+#include <QPageLayout>
 #include <QPainter>
 #include <QString>
 #include <QStringList>
@@ -60,6 +62,14 @@ private:
 // shows it, it is the title of a PDF, and the PDF file proposed is named after it.
 extern const QString documentName;
 
+// "Angebot Nixaro – Ovalformbecken 3,50 m x 7,00 m": the pools the list names, or just
+// "Angebot Nixaro"; the title of the quote's PDF and the subject of its mail.
+QString quoteTitle(const QStringList &list);
+// "Angebot Ovalformbecken 2026-06-01.pdf": the file name offered for the quote's PDF.
+QString pdfName(const QStringList &list, QDate date);
+// The user's documents folder, or the home folder where there is none.
+QString documentsFolder();
+
 // Prepares a printer for the quote: its document name and, where the only choice is a
 // PDF file, that file in the user's documents folder.
 void setUpQuotePrinter(QPrinter &printer);
@@ -68,5 +78,15 @@ void setUpQuotePrinter(QPrinter &printer);
 // A PDF file is made in memory and put in place only when complete, so that a failure
 // (a full disk) leaves a PDF of the same name as it was.
 void printQuote(QPrinter &printer, const QStringList &list);
+
+// The printed quote as a PDF/A-1b document: the same lines, fonts, margins and page
+// breaks as on paper of that layout, with its title, the dealer as author and Nixaro
+// as creator; fonts embedded, text extractable.
+QByteArray quotePdf(const QStringList &list, const QString &title,
+                    const QPageLayout &layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}),
+                    int resolution = 1200);
+// Writes the PDF (A4) to the file, replacing it only once complete; on a failure throws
+// app::Error, in German, saying that a file of that name is left as it was.
+void saveQuotePdf(const QString &path, const QStringList &list);
 
 } // namespace quote

@@ -9,6 +9,7 @@ namespace {
 
 const QString zero = QStringLiteral("0,00");
 const QString euro = QStringLiteral(" €");
+const QString sizeLabel = QStringLiteral("Beckengröße: ");
 
 // Lines 1 to 6 of both blocks: the shape set off by blank lines, height, volume, stones.
 QStringList head(const app::QuoteStore &d)
@@ -28,7 +29,7 @@ QStringList poolTotalAndLiner(const app::QuoteStore &d)
     return {
         QStringLiteral("Gesamtbeckenpreis: ") + d.gesamtpreis,
         QStringLiteral("Folienstärke: ") + d.folienstaerke,
-        QStringLiteral("Beckengröße: ") + d.beckengroesse,
+        sizeLabel + d.beckengroesse,
         QString(),
         QStringLiteral("Schwimmbadabdeckungen:"),
     };
@@ -88,6 +89,33 @@ QStringList hiddenSummaryLines(const app::QuoteStore &d)
           << floorSet(d)
           << d.reinigerzeile;
     return lines;
+}
+
+QList<Pool> poolsOf(const QStringList &list)
+{
+    // The shapes the welcome page hands on; a store never filled shows "0".
+    static const QStringList shapes = {QStringLiteral("Rundbecken"), QStringLiteral("Ovalformbecken"),
+                                       QStringLiteral("Achtformbecken"), QStringLiteral("Rechteckbecken")};
+    QList<Pool> pools;
+    Pool pool;
+    bool sized = false;
+    auto add = [&] {
+        if (!pool.shape.isEmpty() && !pools.contains(pool))
+            pools << pool;
+    };
+    for (const QString &line : list) {
+        if (shapes.contains(line.trimmed())) {
+            add();
+            pool = {line.trimmed(), {}};
+            sized = false;
+        } else if (!sized && !pool.shape.isEmpty() && line.startsWith(sizeLabel)) {
+            const QString size = line.mid(sizeLabel.size()).trimmed();
+            pool.size = size == u"0" ? QString() : size;
+            sized = true;
+        }
+    }
+    add();
+    return pools;
 }
 
 } // namespace quote
