@@ -4,11 +4,13 @@
 # different umasks, and expects byte-identical .deb files; otherwise shows what differs.
 set -euo pipefail
 repo="$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)"
+commit="$(git -C "$repo" rev-parse HEAD)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 build() {  # $1: clone directory, under $work
-  git clone -q "$repo" "$work/$1"
+  git clone -q --no-checkout "$repo" "$work/$1"
+  git -C "$work/$1" checkout -q "$commit"
   if ! make -C "$work/$1" package JOBS="${JOBS:-$(nproc)}" >"$work/$1.log" 2>&1; then
     tail -n 40 "$work/$1.log"; echo "package build in $1 failed"; exit 1
   fi
@@ -33,9 +35,10 @@ done
 diff "$work/a.list" "$work/b.list" || true
 diff -r "$work/a" "$work/b" | while read -r what; do
   echo "$what"
-  # For binaries, the readable strings that differ (build paths, dates).
+  # For binaries, how many bytes and which readable strings differ (build paths, dates).
   if [[ $what =~ ^Binary\ files\ ([^ ]+)\ and\ ([^ ]+)\ differ$ ]]; then
-    diff <(strings "${BASH_REMATCH[1]}") <(strings "${BASH_REMATCH[2]}") | head -n 20 || true
+    echo "  $(cmp -l "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" | wc -l) bytes differ"
+    diff <(strings -n 8 "${BASH_REMATCH[1]}") <(strings -n 8 "${BASH_REMATCH[2]}") | head -n 20 || true
   fi
 done
 exit 1
