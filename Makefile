@@ -44,10 +44,11 @@ screenshots: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package under $(BUILD)/, made from this build by debian/rules, and
-# lintian's verdict on it: any error or warning fails.
-package: build
-	NIXARO_BUILD=$(BUILD) dpkg-buildpackage -b --no-sign -j$(JOBS) \
+# The Debian package under $(BUILD)/, compiled afresh by debian/rules in build-package/
+# with Debian's hardening flags, and lintian's verdict on it: any error or warning fails.
+package: deps
+	mkdir -p $(BUILD)
+	NIXARO_DEB_DIR=$(BUILD) dpkg-buildpackage -b --no-sign -j$(JOBS) \
 	  --buildinfo-option=-u$(BUILD) --buildinfo-file=$(BUILD)/nixaro.buildinfo \
 	  --changes-option=-u$(BUILD) --changes-file=$(BUILD)/nixaro.changes
 	lintian --fail-on error,warning --display-info \
@@ -74,4 +75,4 @@ screenreader: build
 	./scripts/screenreader.py $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(STRESS_BUILD) build-fuzz
+	rm -rf $(BUILD) $(STRESS_BUILD) build-fuzz build-package
