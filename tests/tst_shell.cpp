@@ -62,11 +62,9 @@ private Q_SLOTS:
         makePagesWhenIdle();
         QTRY_VERIFY(isMade(PageId::Tol));
         destroyPages();
-        settle();
-        QVERIFY(!isMade(PageId::Tat));
-
         startProgram();
-        QVERIFY(!allPagesMade());
+        for (int id = 1; id < pageCount; ++id)  // the old work made none of the new pages
+            QVERIFY2(!isMade(PageId(id)), QByteArray::number(id).constData());
         QWidget *active = QApplication::activeWindow();
         const QStringList names = QuoteStore::slotNames();
         for (const QString &name : names)
@@ -526,8 +524,7 @@ private Q_SLOTS:
         auto fieldsNow = [&] {
             QStringList now;
             for (const QString &field : fields) {
-                const char *name = qPrintable(field.section('=', 0, 0));
-                QWidget *w = control(PageId(id), name);
+                QWidget *w = control(PageId(id), qPrintable(field.section('=', 0, 0)));
                 const QString text = qobject_cast<QLineEdit *>(w)        ? static_cast<QLineEdit *>(w)->text()
                                      : qobject_cast<QPlainTextEdit *>(w) ? static_cast<QPlainTextEdit *>(w)->toPlainText()
                                                                          : static_cast<QLabel *>(w)->text();
