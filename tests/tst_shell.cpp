@@ -212,12 +212,13 @@ private Q_SLOTS:
     {
         goTo(PageId::Tbg);
         daten.summe2 = QStringLiteral("99,00");
-        // A real message box over the welcome page, closed by the user.
-        QTimer::singleShot(50, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        // A real message box over the welcome page, closed by the user once it is active.
+        const auto closing = connect(qApp, &QGuiApplication::focusWindowChanged, this, [](QWindow *now) {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->windowHandle() == now)
                 box->accept();
         });
         QMessageBox::information(page(PageId::Tbg), applicationTitle(), QStringLiteral("Hinweis"));
+        disconnect(closing);
         settle();
         QCOMPARE(daten.summe2, QStringLiteral("99,00"));
     }
@@ -263,7 +264,7 @@ private Q_SLOTS:
         goTo(PageId::Tre);
         goTo(PageId::Tsave);
         goToEntry(page(PageId::Tsave), GoTo::Schwimmbeckenauswahl)->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tre)));
+        QVERIFY(becomesActive(page(PageId::Tre)));
         for (PageId id : {PageId::TSkimmer, PageId::Tre, PageId::Tsave})
             closePage(id);
     }
@@ -286,7 +287,7 @@ private Q_SLOTS:
         goTo(PageId::Tre);
         goTo(id);
         goToEntry(page(id), GoTo::Schwimmbeckenauswahl)->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tre)));
+        QVERIFY(becomesActive(page(PageId::Tre)));
         QCOMPARE(isShowing(id), id != PageId::Tendpr);
         closePage(PageId::Tre);
         if (id != PageId::Tbg)
@@ -453,7 +454,7 @@ private Q_SLOTS:
         goTo(PageId::Tre);  // the open pool page of "covers back"
         goTo(PageId(from));
         clickOn(control<QAbstractButton>(PageId(from), qPrintable(button)));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId(to))));
+        QVERIFY(becomesActive(page(PageId(to))));
         for (PageId id : {PageId(from), PageId(to), PageId::Tre})
             closePage(id);
     }
