@@ -153,9 +153,9 @@ private Q_SLOTS:
         open();
         for (const char *hidden : {"kab", "brab", "abl", "saug", "prex", "bad", "sex"})
             QVERIFY2(control(floorPage, hidden)->isHidden(), hidden);
-        QCOMPARE(control<QCheckBox>(floorPage, "bslxs")->text(), luxusSet.caption.toString());
-        QCOMPARE(text("bad"), noDrainStored.toString());
-        QCOMPARE(text("sex"), noSetStoredAtFirst.toString());
+        QCOMPARE(control<QCheckBox>(floorPage, "bslxs")->text(), QString("Bodenreiniger-Set \"Luxus\""));
+        QCOMPARE(text("bad"), QString("Kein Bodenablauf ausgewählt !!!"));
+        QCOMPARE(text("sex"), QString("Kein Bodenreinigungsset ausgewählt !!!"));
         QStringList tabs;
         for (QTabWidget *book : {drainPictures(), control<QTabWidget>(floorPage, "saug")})
             for (int i = 0; i < book->count(); ++i)
