@@ -263,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(daten.summe2, QStringLiteral("0"));
 
         clickOn(control<QAbstractButton>(covers, "Button1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TLeitern)));
+        QVERIFY(becomesActive(page(PageId::TLeitern)));
         QCOMPARE(daten.summe2, QStringLiteral("4107,80"));
         QCOMPARE(daten.abdeckung1, QStringLiteral("Sicherheits-Schwimmbadabdeckung SafeTop 529,95"));
         QCOMPARE(daten.abdeckung2, QStringLiteral("Schwimmbad Solarabdeckung Lupo 249,95"));
@@ -331,7 +331,7 @@ private Q_SLOTS:
         goTo(PageId::Tol);
         goTo(covers);
         clickOn(control<QAbstractButton>(covers, "Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tol)));
+        QVERIFY(becomesActive(page(PageId::Tol)));
     }
 
     void fontStepsWithoutBound()

@@ -414,7 +414,7 @@ private Q_SLOTS:
         QCOMPARE(text("bele"), QStringLiteral("1234,50"));
         pickFilter(1);
         clickOn(filterControl<QAbstractButton>("skim"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsolar)));
+        QVERIFY(becomesActive(page(PageId::Tsolar)));
         QCOMPARE(daten.summe4, QStringLiteral("1834,45"));
         QCOMPARE(daten.filtertyp, catalogueName(1));
         QCOMPARE(daten.elektrolyse, QStringLiteral("Auswahl für Elektrolyseanlage"));
@@ -469,7 +469,7 @@ private Q_SLOTS:
         goTo(filterPage);
         QCOMPARE(text("bele"), QStringLiteral("100,00"));  // raised, not shown anew
         QTest::keyClick(page(filterPage), Qt::Key_W, Qt::AltModifier);
-        QTRY_VERIFY(page(PageId::Tsolar)->isActiveWindow());  // an accelerator clicks after a moment
+        QVERIFY(becomesActive(page(PageId::Tsolar)));  // an accelerator clicks after a moment
         QCOMPARE(daten.summe4, QStringLiteral("549,95"));
     }
 
@@ -490,11 +490,10 @@ private Q_SLOTS:
         daten.volumen = QStringLiteral("25");  // a dialog closing over the page is no arrival
         QDialog dialog(page(filterPage));
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(becomesActive(&dialog));
         dialog.close();
         page(filterPage)->activateWindow();  // as the desktop does when the dialog closes
-        QTRY_VERIFY(page(filterPage)->isActiveWindow());
-        settle();
+        QVERIFY(becomesActive(page(filterPage)));
         QCOMPARE(text("vm"), QStringLiteral("8,5"));
         QCOMPARE(QApplication::focusWidget(), filterList());
         QCOMPARE(filterList()->currentText(), catalogueName(4));
@@ -549,8 +548,7 @@ private Q_SLOTS:
             QTest::keyClick(page(PageId::TLeitern), Qt::Key_W, Qt::AltModifier);
         else
             clickOn(control<QAbstractButton>(PageId::TLeitern, "Button1"));
-        QTRY_VERIFY(page(filterPage)->isActiveWindow());
-        settle();
+        QVERIFY(becomesActive(page(filterPage)));
         QCOMPARE(text("bele"), QStringLiteral("1234,50"));
         QCOMPARE(label("pmp1"), QStringLiteral("Für dieses Becken ist der Einhängekartuschenfilter ausreichend."));
 
@@ -576,7 +574,7 @@ private Q_SLOTS:
             pick(electrolysis(), "Salzwasserelektrolyse Hydrolife");
             clickOn(filterControl<QAbstractButton>("skim"));
         }
-        QTRY_VERIFY(page(PageId::Tsolar)->isActiveWindow());
+        QVERIFY(becomesActive(page(PageId::Tsolar)));
         QCOMPARE(daten.filtertyp, catalogueName(1));
         QCOMPARE(daten.elektrolyse, QStringLiteral("Salzwasserelektrolyse Hydrolife"));
         QCOMPARE(daten.wasseraufbereitungspreis, QStringLiteral("1399,00"));
@@ -590,7 +588,7 @@ private Q_SLOTS:
         pickFilter(2);
         daten.summe4 = QStringLiteral("vorher");
         clickOn(filterControl<QAbstractButton>("Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TLeitern)));
+        QVERIFY(becomesActive(page(PageId::TLeitern)));
         QCOMPARE(daten.summe4, QStringLiteral("vorher"));
         QCOMPARE(daten.filtertyp, QStringLiteral("0"));
     }

@@ -115,10 +115,10 @@ private Q_SLOTS:
         QVERIFY(back->isVisible() && next->isVisible());
 
         clickOn(back);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsave)));
+        QVERIFY(becomesActive(page(PageId::Tsave)));
         goTo(PageId::Tendpr);
         clickOn(next);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tartikel)));
+        QVERIFY(becomesActive(page(PageId::Tartikel)));
         for (PageId id : {PageId::Tartikel, PageId::Tsave, PageId::Tendpr})
             closePage(id);
     }
@@ -132,7 +132,7 @@ private Q_SLOTS:
                 goToEntry(page(PageId::Tendpr), GoTo::Schwimmbeckenauswahl)->trigger();
             else
                 clickOn(control(PageId::Tendpr, "Panel2"));  // "Zurück zum Becken"
-            QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tre)));
+            QVERIFY(becomesActive(page(PageId::Tre)));
             QVERIFY(!isShowing(PageId::Tendpr));
             closePage(PageId::Tre);
         }
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QVERIFY(isShowing(PageId::Tsave));
 
         goToEntry(page(PageId::Tsave), GoTo::Abschlussseite)->trigger();  // and back it comes
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tendpr)));
+        QVERIFY(becomesActive(page(PageId::Tendpr)));
         for (PageId id : {PageId::Tendpr, PageId::Tsave})
             closePage(id);
     }

@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace app;
 using namespace testing;
@@ -341,36 +340,37 @@ private Q_SLOTS:
     {
         CountingPage page;
         page.show();
-        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QVERIFY(becomesActive(&page));
         page.show();
         page.raise();
         QCOMPARE(page.shows, 1);
         QCOMPARE(page.activations, 1);
 
         // A message box over the page and back is no new activation.
-        QTimer::singleShot(30, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        const auto closing = connect(qApp, &QGuiApplication::focusWindowChanged, this, [](QWindow *now) {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->windowHandle() == now)
                 box->accept();
         });
         QMessageBox::information(&page, applicationTitle(), QStringLiteral("Hinweis"));
+        disconnect(closing);
         settle();
         QCOMPARE(page.activations, 1);
 
         // Another page active, then the page again: a new activation.
         CountingPage other;
         other.show();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(becomesActive(&other));
         page.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QVERIFY(becomesActive(&page));
         QCOMPARE(page.activations, 2);
 
         // Hidden, another page used, then shown again: shown and activated anew.
         page.hide();
         other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(becomesActive(&other));
         page.show();
         page.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QVERIFY(becomesActive(&page));
         QCOMPARE(page.shows, 2);
         QCOMPARE(page.activations, 3);
 

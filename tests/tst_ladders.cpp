@@ -346,7 +346,7 @@ private Q_SLOTS:
 
         daten.summe2 = QStringLiteral("2000,00");  // read again first thing
         clickOn(control<QAbstractButton>(ladders, "Button1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TFip)));
+        QVERIFY(becomesActive(page(PageId::TFip)));
         QCOMPARE(daten.summe3, QStringLiteral("2429,90"));
         QCOMPARE(text("gp"), QStringLiteral("2429,90"));
         QCOMPARE(daten.leitertyp, QStringLiteral("Tiefbeckenleiter Engholm 3-Stufig V2A"));
@@ -413,7 +413,7 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(control<QLineEdit>(PageId::Tabdeckung, "Lupo_Preis")->text(), QStringLiteral("259,95"));
         QTest::keyClick(page(PageId::Tabdeckung), Qt::Key_W, Qt::AltModifier);
-        QTRY_VERIFY(page(ladders)->isActiveWindow());  // an accelerator clicks after a moment
+        QVERIFY(becomesActive(page(ladders)));  // an accelerator clicks after a moment
         QCOMPARE(daten.summe2, QStringLiteral("1259,95"));
         QCOMPARE(daten.abdeckung2, QStringLiteral("Schwimmbad Solarabdeckung Lupo 259,95"));
 
@@ -428,7 +428,7 @@ private Q_SLOTS:
         QCOMPARE(list()->currentText(), QStringLiteral("Sicherheitsleiter Edelstahl DIN EN 16582-1"));
         QCOMPARE(text("lp"), QStringLiteral("429,95"));
         QTest::keyClick(page(ladders), Qt::Key_W, Qt::AltModifier);
-        QTRY_VERIFY(page(PageId::TFip)->isActiveWindow());
+        QVERIFY(becomesActive(page(PageId::TFip)));
         QCOMPARE(daten.summe3, QStringLiteral("1689,90"));
         QCOMPARE(daten.leitertyp, QStringLiteral("Sicherheitsleiter Edelstahl DIN EN 16582-1"));
     }
@@ -456,7 +456,7 @@ private Q_SLOTS:
     {
         goTo(ladders);
         clickOn(control<QAbstractButton>(ladders, "Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tabdeckung)));
+        QVERIFY(becomesActive(page(PageId::Tabdeckung)));
     }
 
     void fontStepsWithoutBound()

@@ -71,7 +71,7 @@ class LightsTest : public QObject
     void next()
     {
         clickOn(on("Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tbrs)));
+        QVERIFY(becomesActive(page(PageId::Tbrs)));
     }
 
 private Q_SLOTS:

@@ -439,7 +439,7 @@ private Q_SLOTS:
         daten.handlauf = QStringLiteral("vorher");
         choose(PageId(id), clicks);
         clickOn(control<QAbstractButton>(PageId(id), "Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tabdeckung)));
+        QVERIFY(becomesActive(page(PageId::Tabdeckung)));
         const QStringList stored = {daten.aufbaupreis, daten.handlauf, daten.randsteinpreis, daten.beckenhoehe,
                                     daten.summe1, daten.volumen, daten.folienstaerke, daten.beckengroesse};
         QCOMPARE(stored, expected);
@@ -556,7 +556,7 @@ private Q_SLOTS:
         QAction *info = menuItem(PageId::Tat, "PopupMenu1", "MehrinfoszumAufbau1");
         QCOMPARE(info->text(), QStringLiteral("Mehr info's zum Aufbau"));
         info->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tendpr)));
+        QVERIFY(becomesActive(page(PageId::Tendpr)));
     }
 
     void supplierPageOfTheShape_data()

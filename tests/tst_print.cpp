@@ -409,9 +409,9 @@ private Q_SLOTS:
         list()->clear();
 
         clickOn(control(PageId::Tbg, "Label1"));  // "Rundformbecken"
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Trd)));
+        QVERIFY(becomesActive(page(PageId::Trd)));
         goToEntry(page(PageId::Trd), GoTo::Optionen)->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsave)));
+        QVERIFY(becomesActive(page(PageId::Tsave)));
         clickOn(control<QAbstractButton>(PageId::Tsave, "Button3"));
         QCOMPARE(list()->item(1)->text(), QString(26, ' ') + "Rundbecken");
         QStringList summary;

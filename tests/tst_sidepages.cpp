@@ -499,7 +499,7 @@ private Q_SLOTS:
         goTo(PageId::Tartikel);
         daten.summe1 = QStringLiteral("1234,00");
         clickOn(articles<QAbstractButton>("SpeedButton1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tbg)));
+        QVERIFY(becomesActive(page(PageId::Tbg)));
         QVERIFY(!isShowing(PageId::Tartikel));
         QCOMPARE(daten.summe1, QStringLiteral("0"));
     }
@@ -509,7 +509,7 @@ private Q_SLOTS:
         goTo(PageId::Tendpr);
         goTo(PageId::Tartikel);
         clickOn(articles<QAbstractButton>("SpeedButton2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsave)));
+        QVERIFY(becomesActive(page(PageId::Tsave)));
         QVERIFY(!isShowing(PageId::Tartikel));
         QVERIFY(isShowing(PageId::Tendpr));
     }
@@ -519,12 +519,12 @@ private Q_SLOTS:
         goTo(PageId::Tartikel);
         auto *ms = articles<QCheckBox>("ms"), *mz = articles<QCheckBox>("mz"), *mez = articles<QCheckBox>("mez");
         setChecked(ms, true);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tmss)));
+        QVERIFY(becomesActive(page(PageId::Tmss)));
         setChecked(mz, true);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tmzs)));
+        QVERIFY(becomesActive(page(PageId::Tmzs)));
         QVERIFY(!ms->isChecked());
         setChecked(mez, true);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tmezs)));
+        QVERIFY(becomesActive(page(PageId::Tmezs)));
         QVERIFY(!ms->isChecked() && !mz->isChecked() && mez->isChecked());
 
         for (PageId id : {PageId::Tmss, PageId::Tmzs, PageId::Tmezs})

@@ -104,7 +104,7 @@ class SkimmerTest : public QObject
     void next()
     {
         clickOn(on("Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TLight)));
+        QVERIFY(becomesActive(page(PageId::TLight)));
     }
 
 private Q_SLOTS:
@@ -479,7 +479,7 @@ private Q_SLOTS:
         pick(control<QComboBox>(PageId::TLight, "anz"), QStringLiteral("3"));
         QCOMPARE(control<QLineEdit>(PageId::TLight, "gpr")->text(), QStringLiteral("2581,70"));
         clickOn(control(PageId::TLight, "Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tbrs)));
+        QVERIFY(becomesActive(page(PageId::Tbrs)));
         QCOMPARE(daten.lichtpreis, QStringLiteral("449,85"));
         QCOMPARE(daten.summe7, QStringLiteral("2581,7"));
     }

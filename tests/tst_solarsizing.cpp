@@ -369,12 +369,12 @@ private Q_SLOTS:
     void backToTheWaterHeatingPage()
     {
         clickOn(control(sizing, "Panel3"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsolar)));
+        QVERIFY(becomesActive(page(PageId::Tsolar)));
         QVERIFY(!isShowing(sizing));
 
         goTo(sizing);
         page(sizing)->menuBar()->findChild<QAction *>("Zurck1")->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsolar)));
+        QVERIFY(becomesActive(page(PageId::Tsolar)));
         QVERIFY(!isShowing(sizing));
     }
 

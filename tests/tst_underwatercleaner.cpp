@@ -257,7 +257,7 @@ private Q_SLOTS:
         clickOn(control(cleanerPage, "Button3"));
         QCOMPARE(daten.reinigerzeile, QString());
         QCOMPARE(daten.gesamtpreis, grandTotal);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsave)));
+        QVERIFY(becomesActive(page(PageId::Tsave)));
         QCOMPARE(control<QLineEdit>(PageId::Tsave, "beck_end")->text(), shown);
     }
 
@@ -313,7 +313,7 @@ private Q_SLOTS:
     {
         open("0");
         clickOn(control(cleanerPage, "Button1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tbrs)));
+        QVERIFY(becomesActive(page(PageId::Tbrs)));
     }
 
     // A customer passes the floor cleaning and the cleaners on to the options page.
@@ -325,13 +325,11 @@ private Q_SLOTS:
         for (const char *name : {"bdab", "brab", "bslxs"})
             clickOn(control(PageId::Tbrs, name));
         clickOn(control(PageId::Tbrs, "Button3"));
-        QVERIFY(QTest::qWaitForWindowActive(page(cleanerPage)));
-        settle();
+        QVERIFY(becomesActive(page(cleanerPage)));
         QCOMPARE(text("bodenurein"), QString("3334,95"));
         choose(1);
         clickOn(control(cleanerPage, "Button3"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsave)));
-        settle();
+        QVERIFY(becomesActive(page(PageId::Tsave)));
         QCOMPARE(daten.gesamtpreis, QString("3594,95"));
         QCOMPARE(control<QLineEdit>(PageId::Tsave, "beck_end")->text(), QString("3594,95"));
         QCOMPARE(daten.bodenablauf, QString("Bodenablauf aus Rotguss"));

@@ -105,9 +105,7 @@ public:
             QTest::keyClick(target, qobject_cast<QAbstractButton *>(target) ? Qt::Key_Space : Qt::Key_Return);
         }
         m_page = to;
-        QTRY_VERIFY(app::page(to)->isVisible());
-        QVERIFY2(QTest::qWaitForWindowActive(app::page(to)), qPrintable(app::page(to)->objectName()));
-        settle();
+        QVERIFY2(becomesActive(app::page(to)), qPrintable(app::page(to)->objectName()));
     }
 
 private:
@@ -143,8 +141,7 @@ private:
         // The offscreen platform leaves the closed list the active window, where a desktop
         // hands the activation back to the page.
         app::page(m_page)->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(app::page(m_page)));
-        settle();
+        QVERIFY(becomesActive(app::page(m_page)));
     }
 
     // Tab, and the arrows within a group of radio buttons, until the control has the focus.

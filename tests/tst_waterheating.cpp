@@ -316,11 +316,13 @@ private Q_SLOTS:
     {
         pick("solar_auswahl", "2,00 x 1,20 m = 2,40 m²");
         press("tds3");
-        timer("Timer1")->setInterval(20);
-        timer("Timer2")->setInterval(20);
+        timer("Timer1")->setInterval(1);
+        timer("Timer2")->setInterval(1);
         timer("Timer1")->start();
-        QTRY_VERIFY(shows("Image4"));
-        QTRY_VERIFY(shows("Image3"));
+        QVERIFY(QSignalSpy(timer("Timer2"), &QTimer::timeout).wait());
+        QVERIFY(shows("Image4") && !shows("Image3"));
+        QVERIFY(QSignalSpy(timer("Timer1"), &QTimer::timeout).wait());
+        QVERIFY(shows("Image3") && !shows("Image4"));
     }
 
     void heatPumpByPoolVolume_data()
@@ -370,7 +372,7 @@ private Q_SLOTS:
         QCOMPARE(text("psolar"), QStringLiteral("629,00"));
         QCOMPARE(text("gpr"), QStringLiteral("629,00"));
         clickOn(control(heating, "Button3"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TSkimmer)));
+        QVERIFY(becomesActive(page(PageId::TSkimmer)));
         QCOMPARE(daten.heizungspreis, QStringLiteral("629,00"));
         QCOMPARE(daten.waermepumpenpreis, QStringLiteral("0,00"));
         QCOMPARE(daten.summe5, QStringLiteral("629"));
@@ -441,14 +443,14 @@ private Q_SLOTS:
     void navigation()
     {
         clickOn(control(heating, "SpeedButton1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsber)));
+        QVERIFY(becomesActive(page(PageId::Tsber)));
         closePage(PageId::Tsber);
         goTo(heating);
         goToEntry(page(heating), GoTo::ZezuraraBerechnung)->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tsber)));
+        QVERIFY(becomesActive(page(PageId::Tsber)));
         goTo(heating);
         clickOn(control(heating, "Button2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::TFip)));
+        QVERIFY(becomesActive(page(PageId::TFip)));
     }
 
     void ownMenuEntryBringsTheShowerDescriptionBack()

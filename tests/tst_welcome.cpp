@@ -93,7 +93,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(int, poolPage);
         clickOn(welcome(qPrintable(label)));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId(poolPage))));
+        QVERIFY(becomesActive(page(PageId(poolPage))));
         QCOMPARE(daten.beckenform, stored);
         QVERIFY(isShowing(PageId::Tbg));
         for (PageId id : {PageId::Tat, PageId::Trd, PageId::Tol, PageId::Tre})
@@ -103,12 +103,12 @@ private Q_SLOTS:
     void aSecondShapeClosesTheFirstAndTheLadders()
     {
         clickOn(welcome("Label6"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tol)));
+        QVERIFY(becomesActive(page(PageId::Tol)));
         goTo(PageId::TLeitern);
         goTo(PageId::TFip);
         goTo(PageId::Tbg);
         clickOn(welcome("Label2"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tre)));
+        QVERIFY(becomesActive(page(PageId::Tre)));
         QVERIFY(!isShowing(PageId::Tol));
         QVERIFY(!isShowing(PageId::TLeitern));
         QVERIFY(isShowing(PageId::TFip));  // other equipment pages keep their place
@@ -119,13 +119,12 @@ private Q_SLOTS:
     void returningResetsTheStoreAndClosesTheRoundPage()
     {
         clickOn(welcome("Label1"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Trd)));
+        QVERIFY(becomesActive(page(PageId::Trd)));
         daten.summe1 = QStringLiteral("818,95");
         daten.aufbaupreis = QStringLiteral("1298,90");
         daten.gesamtpreis = QStringLiteral("2000,00");
         page(PageId::Trd)->findChild<QAction *>("Begrung1")->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tbg)));
-        settle();
+        QVERIFY(becomesActive(page(PageId::Tbg)));
         QCOMPARE(daten.summe1, QStringLiteral("0"));
         QCOMPARE(daten.gesamtpreis, QStringLiteral("0"));
         QCOMPARE(daten.beckenform, QStringLiteral("0"));
@@ -235,7 +234,7 @@ private Q_SLOTS:
         QWidget *shape = welcome(qPrintable(label));
         shape->setFocus(Qt::TabFocusReason);
         QTest::keyClick(shape, Qt::Key(key));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId(poolPage))));
+        QVERIFY(becomesActive(page(PageId(poolPage))));
         QCOMPARE(daten.beckenform, stored);
     }
 
@@ -264,14 +263,14 @@ private Q_SLOTS:
         QTest::keyClick(welcome("Image1"), Qt::Key_Space);
         QCOMPARE(user.urls, QList<QUrl>{dealer::websiteUrl});
         QTest::keyClick(welcome("Label4"), Qt::Key_Return);
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tartikel)));
+        QVERIFY(becomesActive(page(PageId::Tartikel)));
         closePage(PageId::Tartikel);
     }
 
     void furtherArticlesLink()
     {
         clickOn(welcome("Label4"));
-        QVERIFY(QTest::qWaitForWindowActive(page(PageId::Tartikel)));
+        QVERIFY(becomesActive(page(PageId::Tartikel)));
         closePage(PageId::Tartikel);
     }
 };
