@@ -74,11 +74,6 @@ void PictureBox::paintEvent(QPaintEvent *)
         }
         painter.drawPixmap(0, 0, m_scaled);
     }
-    // A picture that takes the focus (a link) shows it with a frame.
-    if (hasFocus()) {
-        painter.setPen(QPen(Qt::yellow, 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
 }
 
 } // namespace app

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 int main(int argc, char *argv[])
 {
     const unsigned seed = argc > 1 ? unsigned(std::strtoul(argv[1], nullptr, 10)) : std::random_device{}();
-    const int inputs = argc > 2 ? std::atoi(argv[2]) : 20000;
+    const int inputs = argc > 2 ? std::atoi(argv[2]) : 5000;
     std::printf("quote file: %d random inputs from seed %u\n", inputs, seed);
     std::fflush(stdout);
     std::mt19937 random(seed);
