@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -87,6 +88,89 @@ public:
     }
 };
 
+// A one-line field. Qt's own interface reports no run of text attributes around an
+// offset (start and end at the offset itself), and a screen reader that reads a line by
+// its runs then drops the line's last character: "2598,9" for a total of 2598,95. The
+// whole text is one run here, as a field has one font.
+class Field : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface
+{
+public:
+    explicit Field(QLineEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+    QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = edit()->isReadOnly();
+        state.editable = !edit()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return edit()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value && !edit()->isReadOnly())
+            edit()->setText(text);
+    }
+
+    // The text.
+    QString text(int start, int end) const override { return edit()->text().mid(start, end - start); }
+    int characterCount() const override { return int(edit()->text().size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    QRect characterRect(int) const override { return QRect(edit()->mapToGlobal(QPoint()), edit()->size()); }
+    int offsetAtPoint(const QPoint &point) const override { return edit()->cursorPositionAt(edit()->mapFromGlobal(point)); }
+    void scrollToSubstring(int start, int) override { edit()->setCursorPosition(start); }
+
+    // Caret and selection.
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && edit()->hasSelectedText()) {
+            *start = edit()->selectionStart();
+            *end = edit()->selectionEnd();
+        }
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { edit()->deselect(); }
+    void setSelection(int, int start, int end) override { edit()->setSelection(start, end - start); }
+
+    // Changes a screen reader asks for, where the field takes typing.
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        if (edit()->isReadOnly())
+            return;
+        edit()->setText(edit()->text().replace(start, end - start, text));
+        edit()->setCursorPosition(start + int(text.size()));
+    }
+};
+
 bool isDecorative(const QObject *object)
 {
     return object && flagged(object, "decorative");
@@ -130,6 +214,8 @@ QAccessibleInterface *roles(const QString &, QObject *object)
         return nullptr;
     if (qobject_cast<PictureBox *>(widget) || (flagged(widget, acting) && isDisplay(widget)))
         return new Display(widget);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return new Field(edit);
     // Plain forms and panels, as Qt's factory makes them, less their ornaments.
     const QMetaObject *type = widget->metaObject();
     if ((type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject) && holdsOrnaments(widget))

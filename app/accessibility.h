@@ -6,7 +6,8 @@ class QWidget;
 // - a label, panel or picture that a click acts on is a push button, or a link where the
 //   form declares the property `link` (the home page); pressing it does what a click does;
 // - any other picture is an image, named by what it shows;
-// - a picture with the form property `decorative` is left out of what is read.
+// - a picture with the form property `decorative` is left out of what is read;
+// - a one-line field reads its whole text, to the last character.
 namespace app {
 
 // Installs the accessible interfaces above; once, as the application is set up.

@@ -59,16 +59,22 @@ private:
     static constexpr std::array sizes = {16, 22, 24, 32, 48, 64, 128};
 };
 
-// List boxes open their rows below the box, as many as the form allows; the desktop
-// style would lay a long list over the box, as tall as the screen. A box with a style
-// sheet of its own asks this style too, as its sheet says nothing about it.
-class ListsBelowStyle : public QProxyStyle
+// The desktop's style, with two answers of the program's own:
+// - list boxes open their rows below the box, as many as the form allows; the desktop
+//   style would lay a long list over the box, as tall as the screen. A box with a style
+//   sheet of its own asks this style too, as its sheet says nothing about it;
+// - Alt pressed and let go alone leaves the menu bar alone (Alt with a letter opens its
+//   menu, as on the Linux desktops): a screen reader that passes keys on late can part
+//   Alt from its letter, and the keyboard then landed in the menu bar unasked.
+class ProgramStyle : public QProxyStyle
 {
 public:
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *data) const override
     {
-        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+        if (hint == SH_ComboBox_Popup || hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
 
@@ -85,7 +91,7 @@ void setUpApplication()
     QApplication::setWindowIcon(QIcon(new LogoIcon));
     keepOneTaskbarEntry();
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
-    QApplication::setStyle(new ListsBelowStyle);
+    QApplication::setStyle(new ProgramStyle);
 
     // The whole program speaks German, so Qt's file, print and message dialogs do too
     // ("Ja"/"Nein", "Speichern", "Drucken"), on any desktop.

@@ -161,6 +161,11 @@ private Q_SLOTS:
             static const QRegularExpression amount(QStringLiteral("preis|summe|übertrag|betrag"), QRegularExpression::CaseInsensitiveOption);
             if (r.role == QAccessible::EditableText && r.name.contains(amount) && !r.description.contains(u"Euro"))
                 unnamed << objectName + QStringLiteral(" (no Euro)");
+            // A line is read by its runs of text, each holding the offset it was asked for.
+            QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(r.object)->textInterface();
+            int start = 0, end = 0;
+            if (text && text->characterCount() > 0 && (text->attributes(0, &start, &end), end) <= 0)
+                unnamed << objectName + QStringLiteral(" (empty text run)");
         }
         for (const QString &picture : unnamedPictures(page(PageId(id))->client()))
             unnamed << picture + QStringLiteral(" (picture)");

@@ -455,6 +455,11 @@ private Q_SLOTS:
             QTest::keyClick(round, Qt::Key_F2);
         QTest::keyClick(round, Qt::Key_F1);
         QCOMPARE(steps, 2);
+        // Alt alone leaves the keyboard where it was; Alt with a letter opens the menu.
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key_Alt, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QVERIFY(!round->menuBar()->activeAction());
         closePage(PageId::Trd);
     }
 
