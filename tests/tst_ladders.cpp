@@ -427,6 +427,13 @@ private Q_SLOTS:
         QTest::keyClick(list(), Qt::Key_Down);
         QCOMPARE(list()->currentText(), QStringLiteral("Sicherheitsleiter Edelstahl DIN EN 16582-1"));
         QCOMPARE(text("lp"), QStringLiteral("429,95"));
+        // On by Tab: the description, the ladder's price and the page's total are heard.
+        for (const char *heard : {"Memo1", "lp", "gp"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            settle();
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(heard));
+        }
+        QCOMPARE(text("gp"), QStringLiteral("1689,90"));
         QTest::keyClick(page(ladders), Qt::Key_W, Qt::AltModifier);
         QVERIFY(becomesActive(page(PageId::TFip)));
         QCOMPARE(daten.summe3, QStringLiteral("1689,90"));
