@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -29,16 +30,18 @@ protected:
             && !key->text().isEmpty() && key->text().front().isPrint() && !qobject_cast<QMenu *>(watched)
             && !qobject_cast<QMenuBar *>(watched))
             return true;
-        if (key->isAutoRepeat() && qobject_cast<QAbstractButton *>(watched)) {
-            switch (key->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Space:
-            case Qt::Key_Select:
-                return true;
-            default:
-                break;
-            }
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button)
+            return false;
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (key->isAutoRepeat())
+            return enter || key->key() == Qt::Key_Space || key->key() == Qt::Key_Select;
+        // Enter presses the button that has the focus, as Space does; Qt's buttons take it
+        // only in dialogs.
+        auto *push = qobject_cast<QPushButton *>(button);
+        if (enter && push && !push->autoDefault() && !(key->modifiers() & ~Qt::KeypadModifier)) {
+            push->click();
+            return true;
         }
         return false;
     }

@@ -6,7 +6,8 @@ class QWidget;
 namespace app {
 
 // Keys as desktop users know them, for the whole application: Alt with a letter that is
-// no mnemonic types nothing into a field, and a key held down clicks a button once.
+// no mnemonic types nothing into a field, Enter presses the button that has the focus,
+// and a key held down clicks a button once.
 void keepDesktopKeys();
 
 // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page of the notebook that holds the

@@ -281,6 +281,7 @@ private Q_SLOTS:
         QTest::newRow("Tab") << "button" << int(Qt::Key_Tab) << 0 << false << "" << 1 << "";
         QTest::newRow("Space clicks as it is let go") << "button" << int(Qt::Key_Space) << 0 << false << "clicked" << 1 << "";
         QTest::newRow("Space held") << "button" << int(Qt::Key_Space) << 0 << true << "clicked" << 1 << "";
+        QTest::newRow("Enter held on a button") << "button" << int(Qt::Key_Return) << 0 << true << "clicked" << 1 << "";
         QTest::newRow("Enter held on a label") << "label" << int(Qt::Key_Return) << 0 << true << "label" << 1 << "";
         QTest::newRow("mnemonic") << "edit" << int(Qt::Key_W) << int(Qt::AltModifier) << false << "clicked" << 1 << "";
         QTest::newRow("Alt with no mnemonic") << "edit" << int(Qt::Key_X) << int(Qt::AltModifier) << false << "" << 0 << "";
