@@ -66,6 +66,7 @@ WALK = [
     tab_to("Preis für ausgewählte Leiter"),
     tab_to("Bisheriger Gesamtpreis"),
     step("alt+w", "Filterauswahl"),
+    step("KP_Enter", "Inhalt"),           # "where am I": the control a page opened with
     "Filter, water heating, skimmer, lights, floor cleaning, underwater cleaner: on",
     step("alt+w", "Wassererwärmung"),
     step("alt+w", "Skimmer"),
