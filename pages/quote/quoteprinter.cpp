@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -217,12 +218,8 @@ void printLines(LinePrinter &device, const QStringList &list)
 // A PDF text string that holds any character: UTF-16 with its byte-order mark, in hex.
 QByteArray pdfText(const QString &text)
 {
-    QByteArray utf16("\xfe\xff");
-    for (const QChar c : text) {
-        utf16 += char(c.unicode() >> 8);
-        utf16 += char(c.unicode() & 0xff);
-    }
-    return '<' + utf16.toHex() + '>';
+    QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    return '<' + QByteArray(utf16(text)).toHex() + '>';
 }
 
 // Qt 6.4's PDF writer knows no author. It goes into the document information and the
